@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarvolin {
+
+class NarrowEncoder;
+
+// The batch script written beside the pieces: binary-copy commands that join
+// the pieces, in order, into a file that bears the source's name.
+//
+// It is one line, "COPY/B a.000/B+a.001/B a/B", while that line fits the
+// command interpreter's limit; a longer join is cut into several lines, the
+// first creating the target and each further one appending to it:
+// "COPY/B a/B+a.005/B+a.006/B a/B".
+class ReassemblyScript
+{
+public:
+    // The longest line the command interpreter reads, without its CR LF.
+    static constexpr std::size_t maxLineLength = 8191;
+
+    // The part of path behind its last separator; a path without one is its
+    // own bare name. A path of more than 32767 characters is an overflow.
+    static std::string bareName(const std::string& path);
+
+    // A bare name as the interpreter must read it: every % doubled, and the
+    // whole enclosed in double quotes when it holds a blank or one of
+    // & ( ) [ ] { } ^ = ; ! ' + , ` ~.
+    static std::string quotedName(const std::string& bare);
+
+    // Appends the next piece's bare name.
+    void addPiece(const std::string& bareName);
+
+    // Names the file the pieces join into (the bare name of oname).
+    void setTarget(const std::string& bareName) { m_target = bareName; }
+
+    // The script's lines, without line ends. Fails when not even one piece
+    // fits on a line.
+    std::vector<std::string> lines() const;
+
+    // Creates (or empties) the file at path and writes every line in the
+    // narrow encoding, each followed by CR LF. The text is encoded before
+    // the file is touched, so a name the encoding cannot represent leaves
+    // any older script as it was.
+    void write(const std::string& path, const NarrowEncoder& encoding) const;
+
+private:
+    std::vector<std::string> m_pieces; // already quoted
+    std::string m_target;
+};
+
+} // namespace tarvolin

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace tarvolin {
+
+// What the split run needs from the window that runs it. Texts are UTF-8.
+class SplitHost
+{
+public:
+    virtual ~SplitHost() = default;
+
+    // Shows text in a modal notice; returns when the user has dismissed it.
+    virtual void showNotice(const std::string& text) = 0;
+
+    // Sets the caption of the progress frame.
+    virtual void setProgressCaption(const std::string& text) = 0;
+
+    // Handles every window event that is pending, then returns. A handler
+    // run from here may start another split or end the program.
+    virtual void pumpEvents() = 0;
+};
+
+} // namespace tarvolin

@@ -1,0 +1,71 @@
+#include "FileServices.h"
+
+#include "Failure.h"
+#include "NativePath.h"
+#include "SystemErrorText.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#include <sys/stat.h>
+#endif
+
+namespace tarvolin {
+
+namespace {
+
+// Length of the file at path, or the error code of the failed look-up.
+struct Lookup
+{
+    std::int64_t length = -1;
+    int error = 0;
+    bool isFolder = false;
+};
+
+Lookup lookUp(const std::string& path)
+{
+    Lookup result;
+#ifdef _WIN32
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(widePath(path).c_str(), GetFileExInfoStandard, &data)) {
+        result.error = static_cast<int>(GetLastError());
+        return result;
+    }
+    result.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    result.length = (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+#else
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) {
+        result.error = errno;
+        return result;
+    }
+    result.isFolder = S_ISDIR(st.st_mode);
+    result.length = static_cast<std::int64_t>(st.st_size);
+#endif
+    return result;
+}
+
+} // namespace
+
+std::int32_t FileServices::fileLength(const std::string& path)
+{
+    if (path.empty())
+        throw Failure("没有指定要分割的文件");
+    const Lookup found = lookUp(path);
+    if (found.error != 0)
+        throw Failure(SystemErrorText::describe("无法读取文件长度", path, found.error));
+    if (found.isFolder)
+        throw Failure("“" + path + "”是一个文件夹，不是文件");
+    if (found.length > maxLength)
+        throw Failure("文件“" + path + "”太大：最多只能分割 2147483647 字节的文件");
+    return static_cast<std::int32_t>(found.length);
+}
+
+std::int64_t FileServices::fullLength(const std::string& path)
+{
+    const Lookup found = lookUp(path);
+    return found.error != 0 || found.isFolder ? -1 : found.length;
+}
+
+} // namespace tarvolin

@@ -1,0 +1,150 @@
+#include "ReassemblyScript.h"
+#include "Failure.h"
+#include "NarrowEncoder.h"
+#include "ScriptRunner.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+using tarvolin::Failure;
+using tarvolin::NarrowEncoder;
+using tarvolin::ReassemblyScript;
+using testsupport::ScriptRunner;
+
+namespace {
+
+ReassemblyScript scriptFor(const std::string& target, int pieces)
+{
+    ReassemblyScript script;
+    for (int i = 0; i < pieces; ++i) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%03d", i);
+        script.addPiece(target + suffix);
+    }
+    script.setTarget(target);
+    return script;
+}
+
+TEST(ReassemblyScript, BareNameIsWhatFollowsTheLastSeparator)
+{
+    EXPECT_EQ(ReassemblyScript::bareName("/a/b/movie.avi.000"), "movie.avi.000");
+    EXPECT_EQ(ReassemblyScript::bareName("movie.avi"), "movie.avi");
+    EXPECT_EQ(ReassemblyScript::bareName("/a/b/"), "");
+    EXPECT_EQ(ReassemblyScript::bareName("C:a\\b.bin"), "C:a\\b.bin"); // only "/" separates here
+    EXPECT_NO_THROW(ReassemblyScript::bareName(std::string(32767, 'x')));
+    EXPECT_THROW(ReassemblyScript::bareName(std::string(32768, 'x')), Failure);
+    // Characters, not bytes: 32767 Chinese characters are 98301 bytes.
+    std::string chinese;
+    for (int i = 0; i < 32767; ++i)
+        chinese += "文";
+    EXPECT_NO_THROW(ReassemblyScript::bareName(chinese));
+}
+
+TEST(ReassemblyScript, ShortJoinIsTheOneClassicLine)
+{
+    const auto lines = scriptFor("movie.avi", 3).lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "COPY/B movie.avi.000/B+movie.avi.001/B+movie.avi.002/B movie.avi/B");
+}
+
+TEST(ReassemblyScript, NamesAreQuotedOnlyWhereTheInterpreterNeedsIt)
+{
+    struct Case
+    {
+        std::string bare, written;
+    };
+    for (const Case& c : std::vector<Case>{{"a.bin", "a.bin"},
+                                           {"my file.avi", "\"my file.avi\""},
+                                           {"50%.txt", "50%%.txt"},
+                                           {"a&b (1).zip", "\"a&b (1).zip\""},
+                                           {"x^y", "\"x^y\""},
+                                           {"100% off!", "\"100%% off!\""},
+                                           {"电影.avi", "电影.avi"},
+                                           {"a-b_c.d@e#f$", "a-b_c.d@e#f$"}}) {
+        EXPECT_EQ(ReassemblyScript::quotedName(c.bare), c.written) << c.bare;
+    }
+    ReassemblyScript script;
+    script.addPiece("my file.avi.000");
+    script.addPiece("my file.avi.001");
+    script.setTarget("my file.avi");
+    EXPECT_EQ(script.lines().at(0),
+              "COPY/B \"my file.avi.000\"/B+\"my file.avi.001\"/B \"my file.avi\"/B");
+}
+
+TEST(ReassemblyScript, LongJoinIsCutIntoLinesThatAppend)
+{
+    // A name of 100 characters: at most 8191 characters a line.
+    const std::string target(96, 'n');
+    for (int pieces : {2, 79, 80, 81, 500, 2000}) {
+        const auto lines = scriptFor(target, pieces).lines();
+        std::size_t listed = 0;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_LE(lines[i].size(), ReassemblyScript::maxLineLength);
+            const auto command = ScriptRunner::parseLine(lines[i]);
+            EXPECT_EQ(command.target, target);
+            if (i > 0) {
+                EXPECT_EQ(command.sources.front(), target) << "line " << i << " must append";
+                listed += command.sources.size() - 1;
+            } else {
+                listed += command.sources.size();
+            }
+            // Every line but the last is as full as it can be.
+            if (i + 1 < lines.size()) {
+                EXPECT_GT(lines[i].size() + 100 + 3, ReassemblyScript::maxLineLength);
+            }
+        }
+        EXPECT_EQ(listed, static_cast<std::size_t>(pieces));
+    }
+    // One line up to the limit, exactly the classic form.
+    EXPECT_EQ(scriptFor(target, 2).lines().size(), 1u);
+}
+
+TEST(ReassemblyScript, LineOfExactlyTheLimitStaysOne)
+{
+    // "COPY/B " + p1 + "/B+" + p2 + "/B" + " " + t + "/B": 15 + |p1| + |p2| + |t|
+    ReassemblyScript script;
+    const std::string t(10, 't');
+    script.addPiece(std::string(4000, 'a'));
+    script.addPiece(std::string(8191 - 15 - 4000 - 10, 'b'));
+    script.setTarget(t);
+    const auto lines = script.lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].size(), 8191u);
+
+    ReassemblyScript longer;
+    longer.addPiece(std::string(4000, 'a'));
+    longer.addPiece(std::string(8191 - 15 - 4000 - 10 + 1, 'b'));
+    longer.setTarget(t);
+    EXPECT_EQ(longer.lines().size(), 2u);
+}
+
+TEST(ReassemblyScript, WritesNarrowTextWithCrLfAndReplacesAnOlderScript)
+{
+    testsupport::TempDir dir;
+    const std::string path = dir / "视频.avi.BAT";
+    testsupport::writeFile(path, std::string(500, 'x'));
+    ReassemblyScript script;
+    script.addPiece("视频.avi.000");
+    script.addPiece("视频.avi.001");
+    script.setTarget("视频.avi");
+    script.write(path, NarrowEncoder("GBK"));
+    // 视 = CA D3, 频 = C6 B5 in GBK
+    EXPECT_EQ(
+        testsupport::readFile(path),
+        "COPY/B \xCA\xD3\xC6\xB5.avi.000/B+\xCA\xD3\xC6\xB5.avi.001/B \xCA\xD3\xC6\xB5.avi/B\r\n");
+}
+
+TEST(ReassemblyScript, UnrepresentableNameFailsAndLeavesTheOlderScript)
+{
+    testsupport::TempDir dir;
+    const std::string path = dir / "old.BAT";
+    testsupport::writeFile(path, "old\r\n");
+    ReassemblyScript script;
+    script.addPiece("😀.000");
+    script.addPiece("😀.001");
+    script.setTarget("😀");
+    EXPECT_THROW(script.write(path, NarrowEncoder("GBK")), Failure);
+    EXPECT_EQ(testsupport::readFile(path), "old\r\n");
+}
+
+} // namespace

@@ -1,0 +1,401 @@
+#include "SplitRun.h"
+#include "PieceBuffer.h"
+#include "RecordingHost.h"
+#include "ScriptRunner.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::listFolder;
+using testsupport::randomBytes;
+using testsupport::readFile;
+using testsupport::RecordingHost;
+using testsupport::ScriptRunner;
+using testsupport::TempDir;
+using testsupport::writeFile;
+
+const std::string tooSmall = "朋友！“被分割文件”比“分割后文件”还小，请重新设置吧！";
+const std::string errorPrefix = "错误提示信息:";
+
+std::string completion(int count, const std::string& script)
+{
+    return "朋友！文件分割已经成功完成！\r\n合计生成" + std::to_string(count) +
+           "个分割文件:\r\n生成自动组装文件" + script +
+           "\r\n朋友，请妥善保存分割后的文件——一个也不能少哦！";
+}
+
+bool startsWith(const std::string& text, const std::string& prefix)
+{
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+class SplitRun : public testing::Test
+{
+protected:
+    bool split(const std::string& sfile, std::int32_t splitsize, const std::string& oname)
+    {
+        return tarvolin::splitlt(host, buffer, sfile, splitsize, oname);
+    }
+
+    // Exactly one notice, an error notice that mentions every one of the words.
+    void expectErrorNotice(std::initializer_list<std::string> words)
+    {
+        ASSERT_EQ(host.notices.size(), 1u);
+        const std::string& notice = host.notices[0];
+        EXPECT_TRUE(startsWith(notice, errorPrefix)) << notice;
+        EXPECT_GT(notice.size(), errorPrefix.size()) << "an empty description";
+        for (const std::string& word : words)
+            EXPECT_NE(notice.find(word), std::string::npos) << word << " not in " << notice;
+    }
+
+    TempDir dir;
+    RecordingHost host;
+    tarvolin::PieceBuffer buffer;
+    int descriptorsBefore = testsupport::openDescriptorCount();
+
+    void TearDown() override
+    {
+        EXPECT_EQ(testsupport::openDescriptorCount(), descriptorsBefore) << "a file was left open";
+    }
+};
+
+TEST_F(SplitRun, CutsIntoPiecesWritesTheScriptAndReportsEachStep)
+{
+    const std::string source = randomBytes(250);
+    writeFile(dir / "movie.avi", source);
+    const std::string oname = dir / "movie.avi";
+
+    EXPECT_TRUE(split(dir / "movie.avi", 100, oname));
+
+    EXPECT_EQ(readFile(oname + ".000"), source.substr(0, 100));
+    EXPECT_EQ(readFile(oname + ".001"), source.substr(100, 100));
+    EXPECT_EQ(readFile(oname + ".002"), source.substr(200));
+    EXPECT_EQ(readFile(oname + ".BAT"),
+              "COPY/B movie.avi.000/B+movie.avi.001/B+movie.avi.002/B movie.avi/B\r\n");
+    EXPECT_EQ(host.captions, (std::vector<std::string>{"正在处理:" + oname + ".000 33.33%",
+                                                       "正在处理:" + oname + ".001 66.67%",
+                                                       "正在处理:" + oname + ".002 100.00%"}));
+    EXPECT_EQ(host.pumps, 3);
+    EXPECT_EQ(host.notices, std::vector<std::string>{completion(3, oname + ".BAT")});
+    EXPECT_EQ(buffer.size(), 50u) << "the buffer keeps the last piece";
+    EXPECT_EQ(std::string(buffer.data(), 50), source.substr(200));
+}
+
+TEST_F(SplitRun, RefusesASourceNotTwoBytesLongerThanThePiece)
+{
+    struct Case
+    {
+        std::size_t length;
+        std::int32_t splitsize;
+    };
+    for (const Case c : {Case{101, 100}, Case{100, 100}, Case{0, 0}, Case{0, 5}, Case{1, 0}}) {
+        TempDir scratch;
+        writeFile(scratch / "a.bin", randomBytes(c.length));
+        host.notices.clear();
+        EXPECT_FALSE(split(scratch / "a.bin", c.splitsize, scratch / "a.bin"));
+        EXPECT_EQ(host.notices, std::vector<std::string>{tooSmall});
+        EXPECT_EQ(listFolder(scratch.path()), std::vector<std::string>{"a.bin"});
+    }
+    EXPECT_TRUE(host.captions.empty());
+}
+
+TEST_F(SplitRun, TwoBytesLongerGivesTwoPieces)
+{
+    writeFile(dir / "a.bin", randomBytes(102));
+    EXPECT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
+    EXPECT_EQ(fs::file_size(dir / "a.bin.000"), 100u);
+    EXPECT_EQ(fs::file_size(dir / "a.bin.001"), 2u);
+    EXPECT_EQ(readFile(dir / "a.bin.BAT"), "COPY/B a.bin.000/B+a.bin.001/B a.bin/B\r\n");
+}
+
+TEST_F(SplitRun, NegativeSizeIsRefusedBeforeAnythingIsOpened)
+{
+    writeFile(dir / "a.bin", randomBytes(10));
+    for (std::int32_t size : {-1, -2, INT32_MIN}) {
+        host.notices.clear();
+        EXPECT_FALSE(split(dir / "a.bin", size, dir / "a.bin"));
+        ASSERT_EQ(host.notices.size(), 1u);
+        EXPECT_NE(host.notices[0].find("必须大于0"), std::string::npos);
+    }
+    EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"a.bin"});
+}
+
+TEST_F(SplitRun, FailuresBeforeAnyPieceWriteNothing)
+{
+    writeFile(dir / "two.bin", "ab");
+    writeFile(dir / "many.bin", randomBytes(32768));
+    writeFile(dir / "big.bin", randomBytes(10));
+    struct Case
+    {
+        std::string sfile;
+        std::int32_t splitsize;
+        std::string word;
+    };
+    for (const Case& c :
+         {Case{dir / "two.bin", 0, "除数为零"}, Case{dir / "many.bin", 1, "溢出"},
+          Case{dir / "big.bin", INT32_MAX, "溢出"}, Case{dir / "missing.bin", 10, "missing.bin"},
+          Case{"", 10, "没有指定"}, Case{dir.path().string(), 10, "文件夹"}}) {
+        host.notices.clear();
+        EXPECT_TRUE(split(c.sfile, c.splitsize, dir / "out")) << c.sfile;
+        expectErrorNotice({c.word});
+    }
+    EXPECT_EQ(listFolder(dir.path()), (std::vector<std::string>{"big.bin", "many.bin", "two.bin"}));
+    EXPECT_TRUE(host.captions.empty());
+}
+
+TEST_F(SplitRun, SourceOfTwoGibibytesIsTooLargeNotTooSmall)
+{
+    const std::string path = dir / "huge.bin";
+    writeFile(path, "");
+    fs::resize_file(path, std::uintmax_t{1} << 31); // sparse: takes no space
+    EXPECT_TRUE(split(path, 100, dir / "out"));
+    expectErrorNotice({"太大", "2147483647"});
+    EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"huge.bin"});
+}
+
+TEST_F(SplitRun, MissingOutputFolderLeavesTheSourceAlone)
+{
+    const std::string source = randomBytes(300);
+    writeFile(dir / "a.bin", source);
+    EXPECT_TRUE(split(dir / "a.bin", 100, dir / "nowhere/a.bin"));
+    expectErrorNotice({"无法创建文件", "nowhere/a.bin.000", "不存在"});
+    EXPECT_EQ(readFile(dir / "a.bin"), source);
+}
+
+TEST_F(SplitRun, FullDiskIsAFailureAndKeepsFinishedPieces)
+{
+    writeFile(dir / "a.bin", randomBytes(300));
+    fs::create_symlink("/dev/full", dir / "a.bin.001");
+    EXPECT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
+    expectErrorNotice({"a.bin.001", "磁盘空间不足"});
+    EXPECT_EQ(fs::file_size(dir / "a.bin.000"), 100u);
+    EXPECT_FALSE(fs::exists(dir / "a.bin.002"));
+    EXPECT_FALSE(fs::exists(dir / "a.bin.BAT"));
+}
+
+TEST_F(SplitRun, FullDiskAtTheScriptIsAFailure)
+{
+    writeFile(dir / "a.bin", randomBytes(300));
+    fs::create_symlink("/dev/full", dir / "a.bin.BAT");
+    EXPECT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
+    expectErrorNotice({"a.bin.BAT", "磁盘空间不足"});
+    EXPECT_EQ(fs::file_size(dir / "a.bin.002"), 100u);
+}
+
+// Runs body in a child process and returns what it wrote to the pipe, for
+// faults that need process-wide settings (a file size limit, another user).
+std::string inChild(const std::function<std::string()>& body)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return "pipe failed";
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        std::string out;
+        try {
+            out = body();
+        } catch (const std::exception& e) {
+            out = std::string("exception: ") + e.what();
+        }
+        [[maybe_unused]] const auto written = ::write(fds[1], out.data(), out.size());
+        ::_exit(0); // never back into the test runner
+    }
+    ::close(fds[1]);
+    std::string out;
+    char chunk[4096];
+    ssize_t got;
+    while ((got = ::read(fds[0], chunk, sizeof chunk)) > 0)
+        out.append(chunk, static_cast<std::size_t>(got));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return out;
+}
+
+TEST_F(SplitRun, FileSizeLimitMidPieceIsAFailureAndKeepsThePartialPiece)
+{
+    writeFile(dir / "a.bin", randomBytes(3000));
+    const std::string notice = inChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1500, 1500};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        RecordingHost child;
+        tarvolin::PieceBuffer childBuffer;
+        tarvolin::splitlt(child, childBuffer, dir / "a.bin", 2000, dir / "a.bin");
+        return child.notices.empty() ? std::string() : child.notices.back();
+    });
+    EXPECT_TRUE(startsWith(notice, errorPrefix)) << notice;
+    EXPECT_NE(notice.find("文件太大"), std::string::npos) << notice;
+    EXPECT_EQ(fs::file_size(dir / "a.bin.000"), 1500u);
+    EXPECT_FALSE(fs::exists(dir / "a.bin.BAT"));
+}
+
+TEST_F(SplitRun, UnreadableSourceAndUnwritableFolderAreClearFailures)
+{
+    writeFile(dir / "a.bin", randomBytes(300));
+    fs::create_directory(dir / "locked");
+    fs::permissions(dir.path(), fs::perms::all);
+    fs::permissions(dir / "a.bin", fs::perms::none);
+    fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec |
+                                        fs::perms::group_read | fs::perms::group_exec |
+                                        fs::perms::others_read | fs::perms::others_exec);
+    const std::string notices = inChild([&] {
+        // Root reads everything: take an ordinary user's rights first.
+        if (::geteuid() == 0 && ::setuid(65534) != 0)
+            return std::string("setuid failed");
+        RecordingHost child;
+        tarvolin::PieceBuffer childBuffer;
+        tarvolin::splitlt(child, childBuffer, dir / "a.bin", 100, dir / "locked/a.bin");
+        return child.notices.empty() ? std::string() : child.notices.back();
+    });
+    EXPECT_TRUE(startsWith(notices, errorPrefix + "无法打开文件")) << notices;
+    EXPECT_NE(notices.find("没有访问权限"), std::string::npos) << notices;
+    fs::permissions(dir / "a.bin",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    const std::string second = inChild([&] {
+        if (::geteuid() == 0 && ::setuid(65534) != 0)
+            return std::string("setuid failed");
+        RecordingHost child;
+        tarvolin::PieceBuffer childBuffer;
+        // Readable by all now; the output folder is not writable.
+        tarvolin::splitlt(child, childBuffer, dir / "a.bin", 100, dir / "locked/a.bin");
+        return child.notices.empty() ? std::string() : child.notices.back();
+    });
+    EXPECT_TRUE(startsWith(second, errorPrefix + "无法创建文件")) << second;
+    EXPECT_NE(second.find("没有访问权限"), std::string::npos) << second;
+    EXPECT_TRUE(listFolder(dir / "locked").empty());
+}
+
+TEST_F(SplitRun, SourceThatShrinksIsAFailureNotAZeroFilledPiece)
+{
+    const std::string source = randomBytes(300);
+    writeFile(dir / "a.bin", source);
+    host.onPump = [&](int pieces) {
+        if (pieces == 1)
+            fs::resize_file(dir / "a.bin", 150);
+    };
+    EXPECT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
+    expectErrorNotice({"读取不完整", "a.bin"});
+    EXPECT_EQ(readFile(dir / "a.bin.000"), source.substr(0, 100));
+    EXPECT_FALSE(fs::exists(dir / "a.bin.001"));
+    EXPECT_FALSE(fs::exists(dir / "a.bin.BAT"));
+}
+
+TEST_F(SplitRun, NeverWritesOverItsOwnSource)
+{
+    const std::string source = randomBytes(300);
+    writeFile(dir / "a.bin.001", source);
+    writeFile(dir / "x.BAT", source);
+    fs::create_hard_link(dir / "a.bin.001", dir / "link.bin");
+    fs::create_directory(dir / "sub");
+    struct Case
+    {
+        std::string sfile, oname;
+    };
+    // The second piece's name reached directly, through a hard link and
+    // through another spelling of the path; and the script's name.
+    for (const Case& c :
+         {Case{dir / "a.bin.001", dir / "a.bin"}, Case{dir / "link.bin", dir / "a.bin"},
+          Case{dir / "a.bin.001", dir / "sub/../a.bin"}, Case{dir / "x.BAT", dir / "x"}}) {
+        host.notices.clear();
+        EXPECT_TRUE(split(c.sfile, 100, c.oname));
+        expectErrorNotice({"被分割文件本身"});
+        EXPECT_EQ(readFile(c.sfile), source);
+    }
+    EXPECT_EQ(listFolder(dir.path()),
+              (std::vector<std::string>{"a.bin.001", "link.bin", "sub", "x.BAT"}));
+}
+
+TEST_F(SplitRun, RerunWithLargerPiecesReplacesEveryPieceAndTheScript)
+{
+    const std::string source = randomBytes(1000, 7);
+    writeFile(dir / "a.bin", source);
+    ASSERT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
+    ASSERT_TRUE(split(dir / "a.bin", 400, dir / "a.bin"));
+    EXPECT_EQ(readFile(dir / "a.bin.000"), source.substr(0, 400));
+    EXPECT_EQ(readFile(dir / "a.bin.001"), source.substr(400, 400));
+    EXPECT_EQ(readFile(dir / "a.bin.002"), source.substr(800));
+    EXPECT_EQ(readFile(dir / "a.bin.BAT"),
+              "COPY/B a.bin.000/B+a.bin.001/B+a.bin.002/B a.bin/B\r\n");
+}
+
+TEST_F(SplitRun, NamesWithBlanksPercentAndChineseJoinBack)
+{
+    for (const std::string name : {"my file.avi", "50% off.txt", "电影 (1).avi", "a&b=c.bin"}) {
+        TempDir scratch;
+        const std::string source = randomBytes(1234, 3);
+        writeFile(scratch / name, source);
+        host.notices.clear();
+        ASSERT_TRUE(split(scratch / name, 500, scratch / name));
+        ASSERT_EQ(host.notices, std::vector<std::string>{completion(3, scratch / name + ".BAT")});
+        fs::rename(scratch / name, scratch / "original");
+        ScriptRunner::run(scratch.path(), readFile(scratch / name + ".BAT"));
+        EXPECT_EQ(readFile(scratch / name), source) << name;
+    }
+}
+
+TEST_F(SplitRun, RoundTripOverManySizes)
+{
+    std::mt19937 generator(42);
+    // Over 999 pieces (four-digit suffixes) and a script of several lines.
+    struct Case
+    {
+        std::size_t length;
+        std::int32_t splitsize;
+    };
+    std::vector<Case> cases{{2500, 2}, {65533, 2}, {1001 * 3, 3}};
+    for (int i = 0; i < 12; ++i) {
+        const std::size_t length = 2 + generator() % 20000;
+        const auto splitsize = static_cast<std::int32_t>(1 + generator() % (length - 1));
+        cases.push_back({length, splitsize});
+    }
+    for (const Case& c : cases) {
+        if (static_cast<std::int64_t>(c.length) <= std::int64_t{c.splitsize} + 1)
+            continue;
+        TempDir scratch;
+        const std::string source = randomBytes(c.length, static_cast<std::uint32_t>(c.length));
+        writeFile(scratch / "in.bin", source);
+        host.notices.clear();
+        ASSERT_TRUE(split(scratch / "in.bin", c.splitsize, scratch / "in.bin"));
+        const std::size_t count = (c.length + c.splitsize - 1) / c.splitsize;
+        ASSERT_EQ(host.notices, std::vector<std::string>{
+                                    completion(static_cast<int>(count), scratch / "in.bin.BAT")});
+        const std::string script = readFile(scratch / "in.bin.BAT");
+        for (const std::string& line : ScriptRunner::splitLines(script))
+            EXPECT_LE(line.size(), 8191u);
+        fs::rename(scratch / "in.bin", scratch / "original");
+        ScriptRunner::run(scratch.path(), script);
+        EXPECT_EQ(readFile(scratch / "in.bin"), source) << c.length << " / " << c.splitsize;
+        EXPECT_EQ(listFolder(scratch.path()).size(), count + 3);
+    }
+}
+
+TEST_F(SplitRun, SplitStartedFromThePumpRunsWholeInsideTheFirst)
+{
+    const std::string outer = randomBytes(300, 1);
+    const std::string inner = randomBytes(500, 2);
+    writeFile(dir / "outer.bin", outer);
+    writeFile(dir / "inner.bin", inner);
+    host.onPump = [&](int pumps) {
+        if (pumps == 1)
+            split(dir / "inner.bin", 200, dir / "inner.bin"); // shares the buffer
+    };
+    EXPECT_TRUE(split(dir / "outer.bin", 100, dir / "outer.bin"));
+    EXPECT_EQ(host.notices, (std::vector<std::string>{completion(3, dir / "inner.bin.BAT"),
+                                                      completion(3, dir / "outer.bin.BAT")}));
+    EXPECT_EQ(readFile(dir / "outer.bin.001"), outer.substr(100, 100));
+    EXPECT_EQ(readFile(dir / "outer.bin.002"), outer.substr(200));
+    EXPECT_EQ(readFile(dir / "inner.bin.002"), inner.substr(400));
+}
+
+} // namespace

@@ -1,0 +1,97 @@
+#include "FileServices.h"
+#include "Failure.h"
+#include "InputFile.h"
+#include "NarrowEncoder.h"
+#include "OutputFile.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+using tarvolin::Failure;
+using tarvolin::FileServices;
+using tarvolin::InputFile;
+using tarvolin::NarrowEncoder;
+using tarvolin::OutputFile;
+using testsupport::TempDir;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string failureOf(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const Failure& failure) {
+        return failure.description();
+    }
+    return "(no failure)";
+}
+
+TEST(FileServices, LengthIs32BitAndFailsClearlyBeyond)
+{
+    TempDir dir;
+    testsupport::writeFile(dir / "empty", "");
+    testsupport::writeFile(dir / "max", "");
+    fs::resize_file(dir / "max", INT32_MAX);
+    testsupport::writeFile(dir / "over", "");
+    fs::resize_file(dir / "over", std::uintmax_t{INT32_MAX} + 1);
+
+    EXPECT_EQ(FileServices::fileLength(dir / "empty"), 0);
+    EXPECT_EQ(FileServices::fileLength(dir / "max"), INT32_MAX);
+    EXPECT_NE(failureOf([&] { FileServices::fileLength(dir / "over"); }).find("太大"),
+              std::string::npos);
+    EXPECT_EQ(FileServices::fullLength(dir / "over"), std::int64_t{INT32_MAX} + 1);
+    EXPECT_EQ(failureOf([&] { FileServices::fileLength(dir / "gone"); }),
+              "无法读取文件长度“" + (dir / "gone") + "”：文件或文件夹不存在");
+    EXPECT_EQ(FileServices::fullLength(dir / "gone"), -1);
+}
+
+TEST(FileServices, ChineseAndBlankNamesWork)
+{
+    TempDir dir;
+    const std::string path = dir / "分割 测试.bin";
+    OutputFile out(path);
+    out.write("abcdef", 6);
+    out.close();
+    EXPECT_EQ(FileServices::fileLength(path), 6);
+    InputFile in(path);
+    char bytes[6];
+    in.read(bytes, 6);
+    EXPECT_EQ(std::string(bytes, 6), "abcdef");
+    EXPECT_NE(failureOf([&] { in.read(bytes, 1); }).find("读取不完整"), std::string::npos);
+}
+
+TEST(FileServices, SameFileComparesFilesNotText)
+{
+    TempDir dir;
+    testsupport::writeFile(dir / "a", "x");
+    testsupport::writeFile(dir / "b", "x");
+    fs::create_symlink(dir / "a", dir / "link");
+    InputFile a(dir / "a");
+    EXPECT_TRUE(a.isSameFileAs(dir / "a"));
+    EXPECT_TRUE(a.isSameFileAs(dir / "link"));
+    EXPECT_TRUE(a.isSameFileAs(dir.folder() + "./a"));
+    EXPECT_FALSE(a.isSameFileAs(dir / "b"));
+    EXPECT_FALSE(a.isSameFileAs(dir / "missing"));
+}
+
+TEST(NarrowEncoder, WritesTheCodesetsBytesOrFails)
+{
+    EXPECT_EQ(NarrowEncoder("GBK").encode("中文 a.bin"), "\xD6\xD0\xCE\xC4 a.bin");
+    EXPECT_EQ(NarrowEncoder("UTF-8").encode("中文"), "中文");
+    EXPECT_EQ(NarrowEncoder("GBK").encode(""), "");
+    const std::string long_(10000, 'x');
+    EXPECT_EQ(NarrowEncoder("GBK").encode(long_), long_);
+    for (const auto& [codeset, text] : std::vector<std::pair<std::string, std::string>>{
+             {"GBK", "😀"}, {"ANSI_X3.4-1968", "中文"}, {"ISO-8859-1", "€"}}) {
+        EXPECT_NE(failureOf([&] { NarrowEncoder(codeset).encode(text); }).find(text),
+                  std::string::npos)
+            << codeset;
+    }
+    EXPECT_NE(failureOf([] { NarrowEncoder("NO-SUCH-SET").encode("a"); }).find("NO-SUCH-SET"),
+              std::string::npos);
+    EXPECT_EQ(NarrowEncoder::forSystem().codeset(), "UTF-8"); // the tests run in C.UTF-8
+}
+
+} // namespace

@@ -1,0 +1,68 @@
+#include "NumberServices.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using tarvolin::NumberServices;
+
+namespace {
+
+struct ParseCase
+{
+    std::string text;
+    std::optional<std::int32_t> value;
+};
+
+class NumberFromText : public testing::TestWithParam<ParseCase>
+{
+};
+
+TEST_P(NumberFromText, FollowsTheSizeFieldRules)
+{
+    EXPECT_EQ(NumberServices::numberFromText(GetParam().text, "."), GetParam().value)
+        << "'" << GetParam().text << "'";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NumberFromText,
+    testing::Values(ParseCase{"1024", 1024}, ParseCase{"  1024  ", 1024}, ParseCase{"\t7\t", 7},
+                    ParseCase{"+5", 5}, ParseCase{"-5", -5}, ParseCase{"0", 0}, ParseCase{"007", 7},
+                    // halves to the even neighbour, anything above a half up
+                    ParseCase{"1.5", 2}, ParseCase{"2.5", 2}, ParseCase{"3.5", 4},
+                    ParseCase{"1025.5", 1026}, ParseCase{"2.50001", 3}, ParseCase{"2.4999", 2},
+                    ParseCase{"-2.5", -2}, ParseCase{"-3.5", -4}, ParseCase{"-0.4", 0},
+                    ParseCase{"2147483647", INT32_MAX}, ParseCase{"-2147483648", INT32_MIN},
+                    ParseCase{"2147483646.5", 2147483646}, ParseCase{"2147483647.4", INT32_MAX},
+                    ParseCase{"2147483647.5", std::nullopt}, ParseCase{"2147483648", std::nullopt},
+                    ParseCase{"-2147483649", std::nullopt},
+                    ParseCase{"99999999999999999999", std::nullopt}, ParseCase{"", std::nullopt},
+                    ParseCase{"   ", std::nullopt}, ParseCase{"abc", std::nullopt},
+                    ParseCase{"12abc", std::nullopt}, ParseCase{"1 2", std::nullopt},
+                    ParseCase{"-", std::nullopt}, ParseCase{"1,5", std::nullopt},
+                    ParseCase{"1.2.3", std::nullopt}, ParseCase{"１２", std::nullopt}));
+
+TEST(NumberServices, DecimalSeparatorIsTheCallersOrTheLocales)
+{
+    EXPECT_EQ(NumberServices::numberFromText("1,5", ","), 2);
+    EXPECT_EQ(NumberServices::numberFromText("1.5", ","), std::nullopt);
+    EXPECT_EQ(NumberServices::decimalSeparator(), "."); // the tests run in C.UTF-8
+}
+
+TEST(NumberServices, PercentTextHasTwoDecimalsAndTheSeparator)
+{
+    EXPECT_EQ(NumberServices::percentText(1.0 / 3, "."), "33.33%");
+    EXPECT_EQ(NumberServices::percentText(2.0 / 3, "."), "66.67%");
+    EXPECT_EQ(NumberServices::percentText(1.0, "."), "100.00%");
+    EXPECT_EQ(NumberServices::percentText(1.0 / 32767, "."), "0.00%");
+    EXPECT_EQ(NumberServices::percentText(0.5, ","), "50,00%");
+}
+
+TEST(NumberServices, DecimalTextIsPlainDigits)
+{
+    EXPECT_EQ(NumberServices::decimalText(32767), "32767");
+    EXPECT_EQ(NumberServices::decimalText(-12), "-12");
+    EXPECT_EQ(NumberServices::decimalText(0), "0");
+}
+
+} // namespace
