@@ -1,0 +1,36 @@
+// Start-up: create the main window from its layout, run its load handler,
+// show it with the focus on the start button, and hand over to the event
+// loop. The program ends from the main window (its close button or its
+// closing), never by returning from here in ordinary use.
+
+#include "Form1.h"
+#include "QtWindowServices.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <csignal>
+
+int main(int argc, char* argv[])
+{
+#ifdef SIGXFSZ
+    // A file that reaches the system's size limit must fail its write, which
+    // the split reports, rather than kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    QApplication application(argc, argv);
+    Q_INIT_RESOURCE(resources); // the icon lives in the windows' static library
+    QApplication::setApplicationName(QStringLiteral("Tarvolin"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvolin.png")));
+#ifndef _WIN32
+    // The classic style draws a frame's caption on its top line, as the
+    // layout's twips expect; Windows' own style does so already.
+    QApplication::setStyle(QStringLiteral("Windows"));
+#endif
+
+    tarvolin::QtWindowServices services;
+    tarvolin::Form1 form(services);
+    form.show();
+    return application.exec();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "WindowServices.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+namespace testsupport {
+
+// Window services that record notices and the end of the program instead
+// of blocking on a message box or ending the test. The event pump is real.
+class RecordingWindowServices : public tarvolin::WindowServices
+{
+public:
+    void showNotice(QWidget*, const QString& text) override
+    {
+        notices << text;
+        if (onNotice)
+            onNotice(text);
+    }
+    void pumpEvents() override
+    {
+        ++pumps;
+        if (onPump)
+            onPump(pumps);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    void endProgram() override { ++programEnds; }
+    void showWindow(QWidget* window) override
+    {
+        window->show();
+        window->raise();
+    }
+
+    QStringList notices;
+    int pumps = 0;
+    int programEnds = 0;
+    // Run at the start of the pump, with the number of pumps so far.
+    std::function<void(int)> onPump;
+    std::function<void(const QString&)> onNotice;
+};
+
+} // namespace testsupport
