@@ -4,12 +4,40 @@
 
 namespace tarvolin {
 
+class Drives;
+
+// The folder list: the drive's root, every folder down to the current one,
+// then the current folder's subfolders, each indented one step below its
+// parent. Opening an entry (double-click or Enter) makes it the current
+// folder.
 class DirListBox : public QListWidget
 {
     Q_OBJECT
 
 public:
-    explicit DirListBox(QWidget* parent = nullptr) : QListWidget(parent) {}
+    explicit DirListBox(QWidget* parent = nullptr);
+
+    // Where the roots of the drives lie; the list starts at the root of the
+    // drive that holds its folder.
+    void setDrives(const Drives* drives) { m_drives = drives; }
+
+    // The current folder, in native form; only a root ends in a separator.
+    QString path() const { return m_path; }
+
+    // Makes folder the current one, refills the list and raises changed()
+    // before it returns. A folder that does not exist (or a drive that is
+    // not ready) changes nothing and gives false.
+    bool setPath(const QString& folder);
+
+signals:
+    void changed();
+
+private:
+    void open(QListWidgetItem* item);
+    void refill();
+
+    const Drives* m_drives = nullptr;
+    QString m_path;
 };
 
 } // namespace tarvolin

@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "QtPrinters.h"
 #include "QtWindowServices.h"
 #include "RecordingWindowServices.h"
 #include "TestFiles.h"

@@ -1,11 +1,13 @@
 #include "Form1.h"
 #include "ui_Form1.h"
 
+#include "FileServices.h"
 #include "SplitRun.h"
 #include "WindowServices.h"
 #include "WindowSplitHost.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 
 namespace tarvolin {
@@ -18,8 +20,9 @@ constexpr int topOnScreen = 109;
 
 } // namespace
 
-Form1::Form1(WindowServices& services, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Form1>()), m_services(services)
+Form1::Form1(WindowServices& services, Drives drives, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Form1>()), m_services(services),
+      m_drives(std::move(drives))
 {
     ui->setupUi(this);
     // A sizable frame with the system menu, minimize and close; no maximize.
@@ -32,6 +35,15 @@ Form1::Form1(WindowServices& services, QWidget* parent)
     for (QPushButton* button : {ui->Command3, ui->Command1, ui->command2})
         button->installEventFilter(this);
     connect(ui->Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(ui->Drive1, &DriveListBox::changed, this, &Form1::Drive1_Change);
+    connect(ui->Dir1, &DirListBox::changed, this, &Form1::Dir1_Change);
+    connect(ui->File1, &FileListBox::clicked, this, &Form1::File1_Click);
+
+    // All three lists start on the current folder.
+    const QString here = QDir::toNativeSeparators(QDir::currentPath());
+    ui->Drive1->setDrives(m_drives, here);
+    ui->Dir1->setDrives(&m_drives);
+    ui->Dir1->setPath(here);
 
     Form_Load();
     ui->Command3->setFocus(Qt::OtherFocusReason);
@@ -48,6 +60,39 @@ bool Form1::splitlt(const std::string& sfile, std::int32_t splitsize, const std:
 void Form1::Form_Load()
 {
     ui->Lab1->setProperty("tag", ui->Lab1->text());
+}
+
+void Form1::Drive1_Change()
+{
+    ui->Lab1->setText(ui->Lab1->property("tag").toString());
+    // A drive that is not ready fails here, silently: the folder and file
+    // lists stay where they were.
+    ui->Dir1->setPath(ui->Drive1->drive());
+}
+
+void Form1::Dir1_Change()
+{
+    ui->File1->setPath(ui->Dir1->path());
+}
+
+void Form1::File1_Click()
+{
+    if (ui->File1->entryCount() <= 0)
+        return;
+    const QString separator = QDir::separator();
+    const QString folder = ui->Dir1->path();
+    const QString name = ui->File1->fileName();
+    if (!folder.endsWith(separator)) {
+        ui->Lab1->setText(folder + separator + name);
+        ui->Text2->setText(folder + separator);
+    } else {
+        ui->Lab1->setText(folder + name);
+        ui->Text2->setText(folder);
+    }
+    const qint64 length = FileServices::fullLength(ui->Lab1->text().toStdString());
+    ui->Lab1->setToolTip(
+        QStringLiteral("被分割文件长度：（字节）") +
+        (length >= 0 ? QString::number(length) : QStringLiteral("未知（文件已不存在或无法读取）")));
 }
 
 void Form1::Command1_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Drives.h"
 #include "PieceBuffer.h"
 
 #include <QWidget>
@@ -47,7 +48,9 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    explicit Form1(WindowServices& services, QWidget* parent = nullptr);
+    // The lists start on the process's current folder, among drives.
+    explicit Form1(WindowServices& services, Drives drives = Drives::system(),
+                   QWidget* parent = nullptr);
     ~Form1() override;
 
     // Splits sfile into pieces of splitsize bytes named after oname, through
@@ -61,10 +64,14 @@ protected:
 
 private:
     void Form_Load();
+    void Drive1_Change();
+    void Dir1_Change();
+    void File1_Click();
     void Command1_Click();
 
     std::unique_ptr<Ui::Form1> ui;
     WindowServices& m_services;
+    Drives m_drives;
     PieceBuffer m_pieceBuffer;
 };
 

@@ -1,0 +1,234 @@
+#include "DirListBox.h"
+#include "DriveListBox.h"
+#include "FileListBox.h"
+#include "Form1.h"
+#include "QtPrinters.h"
+#include "RecordingWindowServices.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::TempDir;
+using testsupport::writeFile;
+
+QString q(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+const QString lengthText = QString::fromUtf8("被分割文件长度：（字节）");
+
+// Two drives made of temporary folders: A holds files and folders and is the
+// current one; B is not ready (its root does not exist).
+class Selection : public testing::Test
+{
+protected:
+    Selection()
+    {
+        fs::create_directories(root / "data/sub");
+        fs::create_directories(root / "data/zeta");
+        fs::create_directories(root / "emptydir");
+        writeFile((root / "top.bin").string(), std::string(5000, 't'));
+        writeFile((root / "data/a.bin").string(), std::string(1048576, 'a'));
+        writeFile((root / "data/B.txt").string(), "b");
+        writeFile((root / "data/empty.bin").string(), "");
+        writeFile((root / "data/my file.txt").string(), "12345");
+        writeFile((root / "data/电影 片段.avi").string(), "1234567");
+        writeFile((root / "data/.hidden").string(), "h");
+        writeFile((root / "data/sub/inner.bin").string(), "i");
+        QDir::setCurrent(q((root / "data").string()));
+        form = std::make_unique<tarvolin::Form1>(
+            services, tarvolin::Drives({{q(rootA()), "A"}, {q(dir / "driveB"), "B"}}));
+        form->show();
+    }
+    ~Selection() override { QDir::setCurrent(QDir::tempPath()); }
+
+    std::string rootA() const { return root.string() + "/"; }
+    QString data() const { return q((root / "data").string()); }
+
+    template <typename T> T* control(const char* name)
+    {
+        return form->findChild<T*>(QString::fromLatin1(name));
+    }
+    tarvolin::DriveListBox* drive1() { return control<tarvolin::DriveListBox>("Drive1"); }
+    tarvolin::DirListBox* dir1() { return control<tarvolin::DirListBox>("Dir1"); }
+    tarvolin::FileListBox* file1() { return control<tarvolin::FileListBox>("File1"); }
+    QLabel* lab1() { return control<QLabel>("Lab1"); }
+    QLineEdit* text2() { return control<QLineEdit>("Text2"); }
+
+    static QStringList texts(QListWidget* list)
+    {
+        QStringList result;
+        for (int i = 0; i < list->count(); ++i)
+            result << list->item(i)->text();
+        return result;
+    }
+
+    // A user's mouse click on the entry named text.
+    static void clickEntry(QListWidget* list, const QString& text)
+    {
+        const auto found = list->findItems(text, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << text.toStdString();
+        list->scrollToItem(found.first());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(found.first()).center());
+    }
+
+    // A user opening a folder entry with Enter.
+    void openFolder(const QString& text)
+    {
+        const auto found = dir1()->findItems(text, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << text.toStdString();
+        dir1()->setCurrentItem(found.first());
+        QTest::keyClick(dir1(), Qt::Key_Return);
+    }
+
+    void pickDrive(int index)
+    {
+        drive1()->setFocus();
+        QTest::keyClick(drive1(), index > drive1()->currentIndex() ? Qt::Key_Down : Qt::Key_Up);
+        ASSERT_EQ(drive1()->currentIndex(), index);
+    }
+
+    TempDir dir;
+    fs::path root = dir.path() / "driveA";
+    testsupport::RecordingWindowServices services;
+    std::unique_ptr<tarvolin::Form1> form;
+};
+
+TEST_F(Selection, ListsStartOnTheCurrentFolder)
+{
+    EXPECT_EQ(drive1()->currentText(), "A");
+    EXPECT_EQ(drive1()->drive(), q(rootA()));
+    EXPECT_EQ(dir1()->path(), data());
+    EXPECT_EQ(texts(dir1()), (QStringList{q(rootA()), "data", "sub", "zeta"}));
+    EXPECT_EQ(texts(file1()),
+              (QStringList{"a.bin", "B.txt", "empty.bin", "my file.txt", "电影 片段.avi"}));
+    EXPECT_EQ(file1()->path(), data());
+    EXPECT_TRUE(file1()->fileName().isEmpty());
+    EXPECT_TRUE(lab1()->text().isEmpty());
+}
+
+TEST_F(Selection, ClickPutsExactlyOneSeparatorBetweenFolderAndName)
+{
+    struct Case
+    {
+        QString folder, name, caption, text2, length;
+    };
+    const QString a = q(rootA());
+    for (const Case& c :
+         {Case{data(), "a.bin", data() + "/a.bin", data() + "/", "1048576"},
+          Case{data(), "empty.bin", data() + "/empty.bin", data() + "/", "0"},
+          Case{data(), "my file.txt", data() + "/my file.txt", data() + "/", "5"},
+          Case{data(), "电影 片段.avi", data() + "/电影 片段.avi", data() + "/", "7"},
+          Case{a, "top.bin", a + "top.bin", a, "5000"}}) {
+        if (dir1()->path() != c.folder)
+            openFolder(c.folder == a ? a : "data");
+        ASSERT_EQ(dir1()->path(), c.folder);
+        clickEntry(file1(), c.name);
+        EXPECT_EQ(lab1()->text(), c.caption);
+        EXPECT_EQ(text2()->text(), c.text2);
+        EXPECT_EQ(lab1()->toolTip(), lengthText + c.length);
+    }
+}
+
+TEST_F(Selection, KeyboardSelectionIsAClick)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    file1()->setFocus();
+    QTest::keyClick(file1(), Qt::Key_End);
+    EXPECT_EQ(file1()->fileName(), "电影 片段.avi");
+    EXPECT_EQ(lab1()->text(), data() + "/电影 片段.avi");
+    QTest::keyClick(file1(), Qt::Key_Up);
+    EXPECT_EQ(lab1()->text(), data() + "/my file.txt");
+    EXPECT_EQ(lab1()->toolTip(), lengthText + "5");
+}
+
+TEST_F(Selection, ClickOnAnEmptyListChangesNothing)
+{
+    clickEntry(file1(), "a.bin");
+    openFolder(q(rootA()));
+    openFolder("emptydir");
+    ASSERT_EQ(file1()->entryCount(), 0);
+    QTest::mouseClick(file1()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(lab1()->text(), data() + "/a.bin");
+    EXPECT_EQ(lab1()->toolTip(), lengthText + "1048576");
+    EXPECT_EQ(text2()->text(), data() + "/");
+}
+
+TEST_F(Selection, ChangeOfFolderKeepsTheChoice)
+{
+    clickEntry(file1(), "my file.txt");
+    openFolder("sub");
+    EXPECT_EQ(dir1()->path(), data() + "/sub");
+    EXPECT_EQ(texts(dir1()), (QStringList{q(rootA()), "data", "sub"}));
+    EXPECT_EQ(texts(file1()), QStringList{"inner.bin"});
+    EXPECT_EQ(lab1()->text(), data() + "/my file.txt");
+    EXPECT_EQ(lab1()->toolTip(), lengthText + "5");
+    EXPECT_EQ(text2()->text(), data() + "/");
+}
+
+TEST_F(Selection, ChangeOfDriveRestoresTheCaptionOnly)
+{
+    clickEntry(file1(), "a.bin");
+    pickDrive(1); // B is not ready
+    EXPECT_EQ(drive1()->currentText(), "B");
+    EXPECT_TRUE(lab1()->text().isEmpty());
+    EXPECT_EQ(lab1()->toolTip(), lengthText + "1048576");
+    EXPECT_EQ(text2()->text(), data() + "/");
+    EXPECT_EQ(dir1()->path(), data()) << "the lists stay where they were";
+    EXPECT_EQ(file1()->entryCount(), 5);
+    EXPECT_TRUE(services.notices.isEmpty());
+
+    clickEntry(file1(), "B.txt");
+    pickDrive(0); // A again: the lists move to its root
+    EXPECT_TRUE(lab1()->text().isEmpty());
+    EXPECT_EQ(dir1()->path(), q(rootA()));
+    EXPECT_EQ(texts(file1()), QStringList{"top.bin"});
+    EXPECT_EQ(text2()->text(), data() + "/");
+}
+
+TEST_F(Selection, TypedOutputFolderIsReplacedByTheNextClick)
+{
+    text2()->setText("/somewhere/else");
+    clickEntry(file1(), "B.txt");
+    EXPECT_EQ(text2()->text(), data() + "/");
+}
+
+TEST_F(Selection, VanishedFileAndFolderAreHandledQuietly)
+{
+    fs::remove(root / "data/B.txt");
+    clickEntry(file1(), "B.txt");
+    EXPECT_EQ(lab1()->text(), data() + "/B.txt");
+    EXPECT_EQ(text2()->text(), data() + "/");
+    EXPECT_TRUE(lab1()->toolTip().startsWith(lengthText + "未知"));
+
+    fs::remove_all(root / "data/zeta");
+    openFolder("zeta");
+    EXPECT_EQ(dir1()->path(), data());
+    EXPECT_EQ(texts(dir1()), (QStringList{q(rootA()), "data", "sub"}));
+    EXPECT_TRUE(services.notices.isEmpty());
+
+    // A folder that vanished before the file list could show it shows nothing.
+    file1()->setPath(q((root / "gone").string()));
+    EXPECT_EQ(file1()->entryCount(), 0);
+}
+
+TEST_F(Selection, TooltipTellsTheTrueLengthOfAHugeFile)
+{
+    writeFile((root / "data/huge.iso").string(), "");
+    fs::resize_file(root / "data/huge.iso", std::uintmax_t{5} << 30);
+    dir1()->setPath(data()); // refill
+    clickEntry(file1(), "huge.iso");
+    EXPECT_EQ(lab1()->toolTip(), lengthText + "5368709120");
+}
+
+} // namespace
