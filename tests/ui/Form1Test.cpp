@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "QtInput.h"
 #include "QtPrinters.h"
 #include "QtWindowServices.h"
 #include "RecordingWindowServices.h"
@@ -225,18 +226,6 @@ private:
     std::function<void()> m_act;
 };
 
-void postClick(QWidget* button)
-{
-    const QPointF centre = QRectF(button->rect()).center();
-    const QPointF global = button->mapToGlobal(centre);
-    QCoreApplication::postEvent(button,
-                                new QMouseEvent(QEvent::MouseButtonPress, centre, global,
-                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(button,
-                                new QMouseEvent(QEvent::MouseButtonRelease, centre, global,
-                                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-}
-
 void splitUntilTheProgramEnds(const std::string& folder, bool byCloseBox)
 {
     tarvolin::Form1* form = nullptr;
@@ -244,7 +233,7 @@ void splitUntilTheProgramEnds(const std::string& folder, bool byCloseBox)
         if (byCloseBox)
             QCoreApplication::postEvent(form, new QCloseEvent());
         else
-            postClick(form->findChild<QPushButton*>("Command1"));
+            testsupport::postClick(form->findChild<QPushButton*>("Command1"));
     });
     tarvolin::Form1 window(services);
     form = &window;

@@ -1,7 +1,4 @@
-#include "DirListBox.h"
-#include "DriveListBox.h"
-#include "FileListBox.h"
-#include "Form1.h"
+#include "FormDriver.h"
 #include "QtPrinters.h"
 #include "RecordingWindowServices.h"
 #include "TestFiles.h"
@@ -47,60 +44,23 @@ protected:
         form = std::make_unique<tarvolin::Form1>(
             services, tarvolin::Drives({{q(rootA()), "A"}, {q(dir / "driveB"), "B"}}));
         form->show();
+        user = std::make_unique<testsupport::FormDriver>(*form);
     }
     ~Selection() override { QDir::setCurrent(QDir::tempPath()); }
 
     std::string rootA() const { return root.string() + "/"; }
     QString data() const { return q((root / "data").string()); }
-
-    template <typename T> T* control(const char* name)
-    {
-        return form->findChild<T*>(QString::fromLatin1(name));
-    }
-    tarvolin::DriveListBox* drive1() { return control<tarvolin::DriveListBox>("Drive1"); }
-    tarvolin::DirListBox* dir1() { return control<tarvolin::DirListBox>("Dir1"); }
-    tarvolin::FileListBox* file1() { return control<tarvolin::FileListBox>("File1"); }
-    QLabel* lab1() { return control<QLabel>("Lab1"); }
-    QLineEdit* text2() { return control<QLineEdit>("Text2"); }
-
-    static QStringList texts(QListWidget* list)
-    {
-        QStringList result;
-        for (int i = 0; i < list->count(); ++i)
-            result << list->item(i)->text();
-        return result;
-    }
-
-    // A user's mouse click on the entry named text.
-    static void clickEntry(QListWidget* list, const QString& text)
-    {
-        const auto found = list->findItems(text, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << text.toStdString();
-        list->scrollToItem(found.first());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(found.first()).center());
-    }
-
-    // A user opening a folder entry with Enter.
-    void openFolder(const QString& text)
-    {
-        const auto found = dir1()->findItems(text, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << text.toStdString();
-        dir1()->setCurrentItem(found.first());
-        QTest::keyClick(dir1(), Qt::Key_Return);
-    }
-
-    void pickDrive(int index)
-    {
-        drive1()->setFocus();
-        QTest::keyClick(drive1(), index > drive1()->currentIndex() ? Qt::Key_Down : Qt::Key_Up);
-        ASSERT_EQ(drive1()->currentIndex(), index);
-    }
+    tarvolin::DriveListBox* drive1() { return user->drive1(); }
+    tarvolin::DirListBox* dir1() { return user->dir1(); }
+    tarvolin::FileListBox* file1() { return user->file1(); }
+    QLabel* lab1() { return user->lab1(); }
+    QLineEdit* text2() { return user->text2(); }
 
     TempDir dir;
     fs::path root = dir.path() / "driveA";
     testsupport::RecordingWindowServices services;
     std::unique_ptr<tarvolin::Form1> form;
+    std::unique_ptr<testsupport::FormDriver> user;
 };
 
 TEST_F(Selection, ListsStartOnTheCurrentFolder)
@@ -108,8 +68,8 @@ TEST_F(Selection, ListsStartOnTheCurrentFolder)
     EXPECT_EQ(drive1()->currentText(), "A");
     EXPECT_EQ(drive1()->drive(), q(rootA()));
     EXPECT_EQ(dir1()->path(), data());
-    EXPECT_EQ(texts(dir1()), (QStringList{q(rootA()), "data", "sub", "zeta"}));
-    EXPECT_EQ(texts(file1()),
+    EXPECT_EQ(user->texts(dir1()), (QStringList{q(rootA()), "data", "sub", "zeta"}));
+    EXPECT_EQ(user->texts(file1()),
               (QStringList{"a.bin", "B.txt", "empty.bin", "my file.txt", "电影 片段.avi"}));
     EXPECT_EQ(file1()->path(), data());
     EXPECT_TRUE(file1()->fileName().isEmpty());
@@ -130,9 +90,9 @@ TEST_F(Selection, ClickPutsExactlyOneSeparatorBetweenFolderAndName)
           Case{data(), "电影 片段.avi", data() + "/电影 片段.avi", data() + "/", "7"},
           Case{a, "top.bin", a + "top.bin", a, "5000"}}) {
         if (dir1()->path() != c.folder)
-            openFolder(c.folder == a ? a : "data");
+            user->openFolder(c.folder == a ? a : "data");
         ASSERT_EQ(dir1()->path(), c.folder);
-        clickEntry(file1(), c.name);
+        user->clickEntry(file1(), c.name);
         EXPECT_EQ(lab1()->text(), c.caption);
         EXPECT_EQ(text2()->text(), c.text2);
         EXPECT_EQ(lab1()->toolTip(), lengthText + c.length);
@@ -154,9 +114,9 @@ TEST_F(Selection, KeyboardSelectionIsAClick)
 
 TEST_F(Selection, ClickOnAnEmptyListChangesNothing)
 {
-    clickEntry(file1(), "a.bin");
-    openFolder(q(rootA()));
-    openFolder("emptydir");
+    user->clickEntry(file1(), "a.bin");
+    user->openFolder(q(rootA()));
+    user->openFolder("emptydir");
     ASSERT_EQ(file1()->entryCount(), 0);
     QTest::mouseClick(file1()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(lab1()->text(), data() + "/a.bin");
@@ -166,11 +126,11 @@ TEST_F(Selection, ClickOnAnEmptyListChangesNothing)
 
 TEST_F(Selection, ChangeOfFolderKeepsTheChoice)
 {
-    clickEntry(file1(), "my file.txt");
-    openFolder("sub");
+    user->clickEntry(file1(), "my file.txt");
+    user->openFolder("sub");
     EXPECT_EQ(dir1()->path(), data() + "/sub");
-    EXPECT_EQ(texts(dir1()), (QStringList{q(rootA()), "data", "sub"}));
-    EXPECT_EQ(texts(file1()), QStringList{"inner.bin"});
+    EXPECT_EQ(user->texts(dir1()), (QStringList{q(rootA()), "data", "sub"}));
+    EXPECT_EQ(user->texts(file1()), QStringList{"inner.bin"});
     EXPECT_EQ(lab1()->text(), data() + "/my file.txt");
     EXPECT_EQ(lab1()->toolTip(), lengthText + "5");
     EXPECT_EQ(text2()->text(), data() + "/");
@@ -178,8 +138,8 @@ TEST_F(Selection, ChangeOfFolderKeepsTheChoice)
 
 TEST_F(Selection, ChangeOfDriveRestoresTheCaptionOnly)
 {
-    clickEntry(file1(), "a.bin");
-    pickDrive(1); // B is not ready
+    user->clickEntry(file1(), "a.bin");
+    user->pickDrive(1); // B is not ready
     EXPECT_EQ(drive1()->currentText(), "B");
     EXPECT_TRUE(lab1()->text().isEmpty());
     EXPECT_EQ(lab1()->toolTip(), lengthText + "1048576");
@@ -188,33 +148,33 @@ TEST_F(Selection, ChangeOfDriveRestoresTheCaptionOnly)
     EXPECT_EQ(file1()->entryCount(), 5);
     EXPECT_TRUE(services.notices.isEmpty());
 
-    clickEntry(file1(), "B.txt");
-    pickDrive(0); // A again: the lists move to its root
+    user->clickEntry(file1(), "B.txt");
+    user->pickDrive(0); // A again: the lists move to its root
     EXPECT_TRUE(lab1()->text().isEmpty());
     EXPECT_EQ(dir1()->path(), q(rootA()));
-    EXPECT_EQ(texts(file1()), QStringList{"top.bin"});
+    EXPECT_EQ(user->texts(file1()), QStringList{"top.bin"});
     EXPECT_EQ(text2()->text(), data() + "/");
 }
 
 TEST_F(Selection, TypedOutputFolderIsReplacedByTheNextClick)
 {
     text2()->setText("/somewhere/else");
-    clickEntry(file1(), "B.txt");
+    user->clickEntry(file1(), "B.txt");
     EXPECT_EQ(text2()->text(), data() + "/");
 }
 
 TEST_F(Selection, VanishedFileAndFolderAreHandledQuietly)
 {
     fs::remove(root / "data/B.txt");
-    clickEntry(file1(), "B.txt");
+    user->clickEntry(file1(), "B.txt");
     EXPECT_EQ(lab1()->text(), data() + "/B.txt");
     EXPECT_EQ(text2()->text(), data() + "/");
     EXPECT_TRUE(lab1()->toolTip().startsWith(lengthText + "未知"));
 
     fs::remove_all(root / "data/zeta");
-    openFolder("zeta");
+    user->openFolder("zeta");
     EXPECT_EQ(dir1()->path(), data());
-    EXPECT_EQ(texts(dir1()), (QStringList{q(rootA()), "data", "sub"}));
+    EXPECT_EQ(user->texts(dir1()), (QStringList{q(rootA()), "data", "sub"}));
     EXPECT_TRUE(services.notices.isEmpty());
 
     // A folder that vanished before the file list could show it shows nothing.
@@ -227,7 +187,7 @@ TEST_F(Selection, TooltipTellsTheTrueLengthOfAHugeFile)
     writeFile((root / "data/huge.iso").string(), "");
     fs::resize_file(root / "data/huge.iso", std::uintmax_t{5} << 30);
     dir1()->setPath(data()); // refill
-    clickEntry(file1(), "huge.iso");
+    user->clickEntry(file1(), "huge.iso");
     EXPECT_EQ(lab1()->toolTip(), lengthText + "5368709120");
 }
 

@@ -2,6 +2,7 @@
 #include "ui_Form1.h"
 
 #include "FileServices.h"
+#include "NumberServices.h"
 #include "SplitRun.h"
 #include "WindowServices.h"
 #include "WindowSplitHost.h"
@@ -9,6 +10,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
+
+#include <optional>
 
 namespace tarvolin {
 
@@ -35,6 +38,7 @@ Form1::Form1(WindowServices& services, Drives drives, QWidget* parent)
     for (QPushButton* button : {ui->Command3, ui->Command1, ui->command2})
         button->installEventFilter(this);
     connect(ui->Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(ui->Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(ui->Drive1, &DriveListBox::changed, this, &Form1::Drive1_Change);
     connect(ui->Dir1, &DirListBox::changed, this, &Form1::Dir1_Change);
     connect(ui->File1, &FileListBox::clicked, this, &Form1::File1_Click);
@@ -98,6 +102,25 @@ void Form1::File1_Click()
 void Form1::Command1_Click()
 {
     m_services.endProgram();
+}
+
+void Form1::Command3_Click()
+{
+    // Every failure here is the click's own and ends it without a word; the
+    // split reports its own failures. The values are copies, so whatever the
+    // user changes while the split runs does not reach it.
+    try {
+        const std::string sfile = ui->Lab1->text().toStdString();
+        const std::string sizeText = ui->Text1->text().toStdString();
+        const QString folder = ui->Text2->text();
+        const QString name = ui->File1->fileName();
+        const std::string oname = (folder + name).toStdString();
+        const std::optional<std::int32_t> splitsize = NumberServices::numberFromText(sizeText);
+        if (!splitsize)
+            return;
+        splitlt(sfile, *splitsize, oname);
+    } catch (const std::exception&) {
+    }
 }
 
 void Form1::closeEvent(QCloseEvent* event)

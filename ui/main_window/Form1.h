@@ -68,6 +68,7 @@ private:
     void Dir1_Change();
     void File1_Click();
     void Command1_Click();
+    void Command3_Click();
 
     std::unique_ptr<Ui::Form1> ui;
     WindowServices& m_services;
