@@ -2,6 +2,7 @@
 #include "ui_Form1.h"
 
 #include "FileServices.h"
+#include "Form2.h"
 #include "NumberServices.h"
 #include "SplitRun.h"
 #include "WindowServices.h"
@@ -39,6 +40,7 @@ Form1::Form1(WindowServices& services, Drives drives, QWidget* parent)
         button->installEventFilter(this);
     connect(ui->Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(ui->Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(ui->command2, &QPushButton::clicked, this, &Form1::command2_Click);
     connect(ui->Drive1, &DriveListBox::changed, this, &Form1::Drive1_Change);
     connect(ui->Dir1, &DirListBox::changed, this, &Form1::Dir1_Change);
     connect(ui->File1, &FileListBox::clicked, this, &Form1::File1_Click);
@@ -53,7 +55,10 @@ Form1::Form1(WindowServices& services, Drives drives, QWidget* parent)
     ui->Command3->setFocus(Qt::OtherFocusReason);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    delete m_about;
+}
 
 bool Form1::splitlt(const std::string& sfile, std::int32_t splitsize, const std::string& oname)
 {
@@ -121,6 +126,13 @@ void Form1::Command3_Click()
         splitlt(sfile, *splitsize, oname);
     } catch (const std::exception&) {
     }
+}
+
+void Form1::command2_Click()
+{
+    if (m_about == nullptr)
+        m_about = new Form2();
+    m_services.showWindow(m_about);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

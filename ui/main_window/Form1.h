@@ -3,6 +3,7 @@
 #include "Drives.h"
 #include "PieceBuffer.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
@@ -15,6 +16,7 @@ class Form1;
 
 namespace tarvolin {
 
+class Form2;
 class WindowServices;
 
 // The main window: the drive, folder and file lists that choose the source,
@@ -69,11 +71,15 @@ private:
     void File1_Click();
     void Command1_Click();
     void Command3_Click();
+    void command2_Click();
 
     std::unique_ptr<Ui::Form1> ui;
     WindowServices& m_services;
     Drives m_drives;
     PieceBuffer m_pieceBuffer;
+    // The one About window while it exists; it has no owner and deletes
+    // itself when closed.
+    QPointer<Form2> m_about;
 };
 
 } // namespace tarvolin
