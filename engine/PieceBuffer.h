@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 
 namespace tarvolin {
 
@@ -12,18 +11,25 @@ namespace tarvolin {
 class PieceBuffer
 {
 public:
+    PieceBuffer() = default;
+    ~PieceBuffer();
+    PieceBuffer(const PieceBuffer&) = delete;
+    PieceBuffer& operator=(const PieceBuffer&) = delete;
+
     // Makes the buffer exactly size bytes long. Its former contents are
     // discarded, and the new bytes are not cleared: the next read fills
     // them. Memory is kept when the buffer is already large enough. A size
     // that cannot be allocated is a failure.
     void resize(std::size_t size);
 
-    char* data() { return m_data.get(); }
-    const char* data() const { return m_data.get(); }
+    char* data() { return m_data; }
+    const char* data() const { return m_data; }
     std::size_t size() const { return m_size; }
 
 private:
-    std::unique_ptr<char[]> m_data;
+    void release();
+
+    char* m_data = nullptr;
     std::size_t m_size = 0;
     std::size_t m_capacity = 0;
 };

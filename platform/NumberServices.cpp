@@ -24,9 +24,7 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-} // namespace
-
-std::string NumberServices::decimalSeparator()
+std::string userDecimalSeparator()
 {
     std::string separator = ".";
 #ifdef _WIN32
@@ -44,6 +42,15 @@ std::string NumberServices::decimalSeparator()
         ::freelocale(user);
     }
 #endif
+    return separator;
+}
+
+} // namespace
+
+std::string NumberServices::decimalSeparator()
+{
+    // The user's settings are read once: the split asks for every piece.
+    static const std::string separator = userDecimalSeparator();
     return separator;
 }
 

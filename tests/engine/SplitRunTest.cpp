@@ -380,6 +380,29 @@ TEST_F(SplitRun, RoundTripOverManySizes)
     }
 }
 
+TEST_F(SplitRun, BufferServesSmallAndHugePiecesAlike)
+{
+    // Pieces on both sides of the 2 MiB where the buffer switches to huge
+    // pages, one run after the other through the same buffer.
+    const std::string source = randomBytes((std::size_t{7} << 20) + 3, 9);
+    writeFile(dir / "a.bin", source);
+    for (const std::size_t piece : {(std::size_t{2} << 20) - 1, std::size_t{2} << 20,
+                                    (std::size_t{3} << 20) + 5, std::size_t{1} << 20}) {
+        TempDir out;
+        host.notices.clear();
+        ASSERT_TRUE(split(dir / "a.bin", static_cast<std::int32_t>(piece), out / "a.bin"));
+        const std::size_t count = (source.size() + piece - 1) / piece;
+        ASSERT_EQ(host.notices,
+                  std::vector<std::string>{completion(static_cast<int>(count), out / "a.bin.BAT")});
+        for (std::size_t i = 0; i < count; ++i) {
+            char suffix[24];
+            std::snprintf(suffix, sizeof suffix, ".%03zu", i);
+            EXPECT_EQ(readFile(out / "a.bin" + suffix), source.substr(i * piece, piece))
+                << piece << " piece " << i;
+        }
+    }
+}
+
 TEST_F(SplitRun, SplitStartedFromThePumpRunsWholeInsideTheFirst)
 {
     const std::string outer = randomBytes(300, 1);

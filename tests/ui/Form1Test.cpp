@@ -194,9 +194,16 @@ TEST_F(MainWindow, SplitShowsProgressInFrame3AndKeepsTheLastText)
     ASSERT_EQ(services.notices.size(), 1);
     EXPECT_TRUE(services.notices[0].startsWith(QString::fromUtf8("朋友！文件分割已经成功完成！")));
 
+    // "&" in a path is shown as it is, not taken for a mnemonic.
+    testsupport::writeFile(dir / "a&b.bin", testsupport::randomBytes(250));
+    EXPECT_TRUE(form.splitlt(dir / "a&b.bin", 100, dir / "a&b.bin"));
+    EXPECT_EQ(control<QGroupBox>("Frame3")->title(),
+              QString::fromStdString("正在处理:" + (dir / "a&&b.bin") + ".002 100.00%"));
+
     // A refused run leaves the caption as it was.
+    const QString shown = control<QGroupBox>("Frame3")->title();
     EXPECT_FALSE(form.splitlt(dir / "a.bin", 1000, dir / "a.bin"));
-    EXPECT_EQ(control<QGroupBox>("Frame3")->title(), last);
+    EXPECT_EQ(control<QGroupBox>("Frame3")->title(), shown);
 }
 
 // The program ends at once when "关闭" is pressed, or the window closed,

@@ -19,7 +19,18 @@ void WindowSplitHost::showNotice(const std::string& text)
 
 void WindowSplitHost::setProgressCaption(const std::string& text)
 {
-    m_progressFrame->setTitle(QString::fromStdString(text));
+    // A frame's caption reads "&" as a mnemonic marker; a path shows it as it is.
+    QString caption = QString::fromStdString(text);
+    caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+
+    // Only the caption's line changes. A new caption would repaint the whole
+    // frame and the three lists inside it, after every piece; the strip that
+    // holds the caption is enough.
+    m_progressFrame->setAttribute(Qt::WA_UpdatesDisabled, true);
+    m_progressFrame->setTitle(caption);
+    m_progressFrame->setAttribute(Qt::WA_UpdatesDisabled, false);
+    const int captionHeight = m_progressFrame->fontMetrics().height() + 2;
+    m_progressFrame->update(0, 0, m_progressFrame->width(), captionHeight);
 }
 
 void WindowSplitHost::pumpEvents()
