@@ -4,12 +4,14 @@
 #include "QtWindowServices.h"
 #include "RecordingWindowServices.h"
 #include "TestFiles.h"
+#include "WindowSplitHost.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -204,6 +206,44 @@ TEST_F(MainWindow, SplitShowsProgressInFrame3AndKeepsTheLastText)
     const QString shown = control<QGroupBox>("Frame3")->title();
     EXPECT_FALSE(form.splitlt(dir / "a.bin", 1000, dir / "a.bin"));
     EXPECT_EQ(control<QGroupBox>("Frame3")->title(), shown);
+}
+
+// Counts the paint events a widget receives, and the height of the tallest.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            tallest = std::max(tallest, static_cast<QPaintEvent*>(event)->rect().height());
+        }
+        return false;
+    }
+    int paints = 0;
+    int tallest = 0;
+};
+
+TEST_F(MainWindow, ManySmallPiecesRepaintOnlyTheCaptionAndNotForEachPiece)
+{
+    TempDir dir;
+    testsupport::writeFile(dir / "a.bin", testsupport::randomBytes(2000));
+    auto* frame = control<QGroupBox>("Frame3");
+    QApplication::processEvents();
+    PaintCounter framePaints(frame);
+    PaintCounter listPaints(control<QWidget>("File1"));
+    ASSERT_TRUE(form.splitlt(dir / "a.bin", 2, dir / "a.bin")); // 1000 pieces
+    EXPECT_LT(framePaints.paints, 200) << "the screen need not follow every piece";
+    EXPECT_LT(framePaints.tallest, 40) << "only the caption's strip";
+    EXPECT_EQ(listPaints.paints, 0);
+
+    // The last caption reaches the screen once the interval is over.
+    const int before = framePaints.paints;
+    QTest::qWait(3 * tarvolin::WindowSplitHost::repaintInterval);
+    EXPECT_GT(framePaints.paints, before);
+    EXPECT_EQ(frame->title(),
+              QString::fromStdString("正在处理:" + (dir / "a.bin") + ".999 100.00%"));
 }
 
 // The program ends at once when "关闭" is pressed, or the window closed,

@@ -3,8 +3,20 @@
 #include "WindowServices.h"
 
 #include <QGroupBox>
+#include <QTimer>
 
 namespace tarvolin {
+
+namespace {
+
+// Repaints the strip of the frame that holds its caption.
+void repaintCaptionStrip(QGroupBox* frame)
+{
+    const int captionHeight = frame->fontMetrics().height() + 2;
+    frame->update(0, 0, frame->width(), captionHeight);
+}
+
+} // namespace
 
 WindowSplitHost::WindowSplitHost(WindowServices& services, QWidget* window,
                                  QGroupBox* progressFrame)
@@ -14,6 +26,8 @@ WindowSplitHost::WindowSplitHost(WindowServices& services, QWidget* window,
 
 void WindowSplitHost::showNotice(const std::string& text)
 {
+    // The notice shows the caption as it stands now.
+    repaintCaption();
     m_services.showNotice(m_window, QString::fromStdString(text));
 }
 
@@ -23,14 +37,29 @@ void WindowSplitHost::setProgressCaption(const std::string& text)
     QString caption = QString::fromStdString(text);
     caption.replace(QLatin1Char('&'), QLatin1String("&&"));
 
-    // Only the caption's line changes. A new caption would repaint the whole
-    // frame and the three lists inside it, after every piece; the strip that
-    // holds the caption is enough.
+    // A new caption repaints the whole frame and the three lists inside it;
+    // only the caption's strip needs it.
     m_progressFrame->setAttribute(Qt::WA_UpdatesDisabled, true);
     m_progressFrame->setTitle(caption);
     m_progressFrame->setAttribute(Qt::WA_UpdatesDisabled, false);
-    const int captionHeight = m_progressFrame->fontMetrics().height() + 2;
-    m_progressFrame->update(0, 0, m_progressFrame->width(), captionHeight);
+
+    if (!m_sinceRepaint.isValid() || m_sinceRepaint.elapsed() >= repaintInterval) {
+        repaintCaption();
+    } else if (!*m_repaintScheduled) {
+        *m_repaintScheduled = true;
+        const int wait = repaintInterval - static_cast<int>(m_sinceRepaint.elapsed());
+        QTimer::singleShot(wait, m_progressFrame,
+                           [frame = m_progressFrame, scheduled = m_repaintScheduled] {
+                               *scheduled = false;
+                               repaintCaptionStrip(frame);
+                           });
+    }
+}
+
+void WindowSplitHost::repaintCaption()
+{
+    repaintCaptionStrip(m_progressFrame);
+    m_sinceRepaint.start();
 }
 
 void WindowSplitHost::pumpEvents()
