@@ -18,7 +18,9 @@ namespace tarvolin {
 
 namespace {
 
-constexpr std::size_t largestTransfer = std::size_t{1} << 30;
+// The whole piece is written from the caller's buffer in system calls of at
+// most this size, as it is read (InputFile).
+constexpr std::size_t largestTransfer = std::size_t{128} << 10;
 
 } // namespace
 
