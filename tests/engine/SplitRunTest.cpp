@@ -6,20 +6,24 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::fromUtf8;
 using testsupport::listFolder;
 using testsupport::randomBytes;
 using testsupport::readFile;
 using testsupport::RecordingHost;
 using testsupport::ScriptRunner;
 using testsupport::TempDir;
+using testsupport::toUtf8;
 using testsupport::writeFile;
 
 const std::string tooSmall = "朋友！“被分割文件”比“分割后文件”还小，请重新设置吧！";
@@ -63,7 +67,9 @@ protected:
 
     void TearDown() override
     {
-        EXPECT_EQ(testsupport::openDescriptorCount(), descriptorsBefore) << "a file was left open";
+        if (descriptorsBefore >= 0) {
+            EXPECT_EQ(testsupport::openDescriptorCount(), descriptorsBefore) << "a file left open";
+        }
     }
 };
 
@@ -166,9 +172,14 @@ TEST_F(SplitRun, MissingOutputFolderLeavesTheSourceAlone)
     const std::string source = randomBytes(300);
     writeFile(dir / "a.bin", source);
     EXPECT_TRUE(split(dir / "a.bin", 100, dir / "nowhere/a.bin"));
-    expectErrorNotice({"无法创建文件", "nowhere/a.bin.000", "不存在"});
+    expectErrorNotice({"无法创建文件", "a.bin.000", "不存在"});
     EXPECT_EQ(readFile(dir / "a.bin"), source);
 }
+
+// Faults made with POSIX means: a full device, a file size limit, another
+// user's rights, a file shortened while it is open (Windows refuses that:
+// the source is open without write sharing).
+#ifndef _WIN32
 
 TEST_F(SplitRun, FullDiskIsAFailureAndKeepsFinishedPieces)
 {
@@ -291,6 +302,8 @@ TEST_F(SplitRun, SourceThatShrinksIsAFailureNotAZeroFilledPiece)
     EXPECT_FALSE(fs::exists(dir / "a.bin.BAT"));
 }
 
+#endif
+
 TEST_F(SplitRun, NeverWritesOverItsOwnSource)
 {
     const std::string source = randomBytes(300);
@@ -338,7 +351,7 @@ TEST_F(SplitRun, NamesWithBlanksPercentAndChineseJoinBack)
         host.notices.clear();
         ASSERT_TRUE(split(scratch / name, 500, scratch / name));
         ASSERT_EQ(host.notices, std::vector<std::string>{completion(3, scratch / name + ".BAT")});
-        fs::rename(scratch / name, scratch / "original");
+        fs::rename(fromUtf8(scratch / name), scratch.path() / "original");
         ScriptRunner::run(scratch.path(), readFile(scratch / name + ".BAT"));
         EXPECT_EQ(readFile(scratch / name), source) << name;
     }
@@ -353,11 +366,15 @@ TEST_F(SplitRun, RoundTripOverManySizes)
         std::size_t length;
         std::int32_t splitsize;
     };
-    std::vector<Case> cases{{2500, 2}, {65533, 2}, {1001 * 3, 3}};
+    std::vector<Case> cases{{2500, 2}, {1001 * 3, 3}};
+#ifndef _WIN32
+    cases.push_back({65533, 2}); // the most pieces a split makes (slow to create under Wine)
+#endif
+    // Random lengths, each cut into 2 to 1500 pieces.
     for (int i = 0; i < 12; ++i) {
-        const std::size_t length = 2 + generator() % 20000;
-        const auto splitsize = static_cast<std::int32_t>(1 + generator() % (length - 1));
-        cases.push_back({length, splitsize});
+        const std::size_t length = 3 + generator() % 20000;
+        const std::size_t pieces = 2 + generator() % std::min<std::size_t>(1499, length - 2);
+        cases.push_back({length, static_cast<std::int32_t>((length + pieces - 1) / pieces)});
     }
     for (const Case& c : cases) {
         if (static_cast<std::int64_t>(c.length) <= std::int64_t{c.splitsize} + 1)

@@ -6,6 +6,10 @@
 #include "TestFiles.h"
 
 #include <stdexcept>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 #include <string>
 #include <vector>
 
@@ -69,15 +73,30 @@ public:
             const CopyCommand command = parseLine(line);
             std::string joined;
             for (const std::string& source : command.sources) {
-                if (!fs::exists(folder / source))
+                if (!fs::exists(inFolder(folder, source)))
                     throw std::runtime_error("missing source " + source);
-                joined += readFile((folder / source).string());
+                joined += readFile(toUtf8(inFolder(folder, source)));
             }
-            writeFile((folder / command.target).string(), joined);
+            writeFile(toUtf8(inFolder(folder, command.target)), joined);
         }
     }
 
 private:
+    // A name as the script writes it (the narrow encoding: the ANSI code
+    // page on Windows, UTF-8 in the tests elsewhere), inside folder.
+    static fs::path inFolder(const fs::path& folder, const std::string& name)
+    {
+#ifdef _WIN32
+        const int n =
+            MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(n), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), wide.data(), n);
+        return folder / wide;
+#else
+        return folder / fromUtf8(name);
+#endif
+    }
+
     static std::string name(const std::string& line, std::size_t& at)
     {
         std::string raw;

@@ -1,6 +1,7 @@
 #pragma once
 
-// Scratch folders and file helpers shared by the tests.
+// Scratch folders and file helpers shared by the tests. Paths are UTF-8
+// text, as the program's own services take them, on every platform.
 
 #include <algorithm>
 #include <cstdint>
@@ -10,12 +11,24 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
 #include <dirent.h>
-#include <stdlib.h>
+#endif
 
 namespace testsupport {
 
 namespace fs = std::filesystem;
+
+inline fs::path fromUtf8(const std::string& utf8)
+{
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+inline std::string toUtf8(const fs::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir
@@ -23,8 +36,12 @@ class TempDir
 public:
     TempDir()
     {
-        std::string pattern = (fs::temp_directory_path() / "tarvolin-test-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
+        std::random_device seed;
+        std::mt19937_64 generator(seed());
+        do {
+            m_path = fs::temp_directory_path() /
+                     ("tarvolin-test-" + std::to_string(generator() % 1000000000));
+        } while (!fs::create_directory(m_path));
     }
     ~TempDir()
     {
@@ -37,8 +54,8 @@ public:
 
     const fs::path& path() const { return m_path; }
     // The folder's path with a trailing separator, as the output folder field holds it.
-    std::string folder() const { return m_path.string() + "/"; }
-    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
+    std::string folder() const { return toUtf8(m_path) + char(fs::path::preferred_separator); }
+    std::string operator/(const std::string& name) const { return toUtf8(m_path / fromUtf8(name)); }
 
 private:
     fs::path m_path;
@@ -55,12 +72,12 @@ inline std::string randomBytes(std::size_t size, std::uint32_t seed = 1)
 
 inline void writeFile(const std::string& path, const std::string& bytes)
 {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    std::ofstream(fromUtf8(path), std::ios::binary | std::ios::trunc) << bytes;
 }
 
 inline std::string readFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(fromUtf8(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -69,20 +86,23 @@ inline std::vector<std::string> listFolder(const fs::path& folder)
 {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
+        names.push_back(toUtf8(entry.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }
 
-// How many file descriptors the process holds open.
+// How many file descriptors the process holds open (-1 where it cannot tell).
 inline int openDescriptorCount()
 {
-    int count = 0;
+    int count = -1;
+#ifndef _WIN32
     if (DIR* fds = ::opendir("/proc/self/fd")) {
+        count = 0;
         while (::readdir(fds) != nullptr)
             ++count;
         ::closedir(fds);
     }
+#endif
     return count;
 }
 

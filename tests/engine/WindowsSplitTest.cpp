@@ -1,0 +1,159 @@
+// The split on Windows: "\" paths, drive roots, the wide-character file API,
+// the ANSI code page in the script, and Chinese failure descriptions from
+// Windows error codes. Run under code page 936 (GBK).
+
+#include "PieceBuffer.h"
+#include "RecordingHost.h"
+#include "SplitRun.h"
+#include "SystemErrorText.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include <windows.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::fromUtf8;
+using testsupport::listFolder;
+using testsupport::randomBytes;
+using testsupport::readFile;
+using testsupport::RecordingHost;
+using testsupport::TempDir;
+using testsupport::writeFile;
+
+const std::string errorPrefix = "错误提示信息:";
+
+class WindowsSplit : public testing::Test
+{
+protected:
+    bool split(const std::string& sfile, std::int32_t splitsize, const std::string& oname)
+    {
+        host.notices.clear();
+        return tarvolin::splitlt(host, buffer, sfile, splitsize, oname);
+    }
+    std::string notice() const { return host.notices.empty() ? "" : host.notices.back(); }
+    bool completed() const { return notice().find("成功完成") != std::string::npos; }
+
+    TempDir dir;
+    RecordingHost host;
+    tarvolin::PieceBuffer buffer;
+};
+
+TEST_F(WindowsSplit, PathsUseBackslashes)
+{
+    const std::string folder = dir.folder();
+    ASSERT_EQ(folder.back(), '\\');
+    const std::string source = randomBytes(250);
+    writeFile(dir / "movie.avi", source);
+
+    // The output folder with its trailing "\": the pieces go into it.
+    ASSERT_TRUE(split(dir / "movie.avi", 100, folder + "movie.avi"));
+    ASSERT_TRUE(completed()) << notice();
+    EXPECT_EQ(readFile(folder + "movie.avi.002"), source.substr(200));
+    EXPECT_EQ(readFile(folder + "movie.avi.BAT"),
+              "COPY/B movie.avi.000/B+movie.avi.001/B+movie.avi.002/B movie.avi/B\r\n");
+    EXPECT_EQ(host.captions.back(), "正在处理:" + folder + "movie.avi.002 100.00%");
+
+    // Without it, the folder's last name is the start of the file names.
+    fs::create_directory(dir.path() / "out");
+    ASSERT_TRUE(split(dir / "movie.avi", 100, (dir / "out") + "movie.avi"));
+    ASSERT_TRUE(completed()) << notice();
+    EXPECT_EQ(readFile(dir / "outmovie.avi.000"), source.substr(0, 100));
+    EXPECT_EQ(readFile(dir / "outmovie.avi.BAT"),
+              "COPY/B outmovie.avi.000/B+outmovie.avi.001/B+outmovie.avi.002/B outmovie.avi/B\r\n");
+    EXPECT_TRUE(fs::is_empty(dir.path() / "out"));
+}
+
+TEST_F(WindowsSplit, DriveRootEndsInItsBackslash)
+{
+    // The check script maps a drive letter onto a scratch folder.
+    const char* drive = std::getenv("TARVOLIN_TEST_DRIVE");
+    if (drive == nullptr)
+        GTEST_SKIP() << "no scratch drive (TARVOLIN_TEST_DRIVE, for example Y:\\)";
+    const std::string root = drive;
+    ASSERT_EQ(root.back(), '\\');
+    const std::string source = randomBytes(300, 5);
+    writeFile(root + "root.bin", source);
+    ASSERT_TRUE(split(root + "root.bin", 200, root + "root.bin"));
+    ASSERT_TRUE(completed()) << notice();
+    EXPECT_EQ(readFile(root + "root.bin.001"), source.substr(200));
+    EXPECT_EQ(readFile(root + "root.bin.BAT"),
+              "COPY/B root.bin.000/B+root.bin.001/B root.bin/B\r\n");
+    for (const char* name : {"root.bin", "root.bin.000", "root.bin.001", "root.bin.BAT"})
+        fs::remove(fromUtf8(root + name));
+}
+
+TEST_F(WindowsSplit, ChineseNamesGoThroughTheWideApiAndIntoTheScriptInGbk)
+{
+    ASSERT_EQ(GetACP(), 936u);
+    const std::string name = "视频 样本.bin";
+    const std::string source = randomBytes(3000, 7);
+    writeFile(dir / name, source);
+    ASSERT_TRUE(split(dir / name, 1000, dir / name));
+    ASSERT_TRUE(completed()) << notice();
+    EXPECT_EQ(readFile(dir / (name + ".001")), source.substr(1000, 1000));
+    const std::string gbk = "\xCA\xD3\xC6\xB5 \xD1\xF9\xB1\xBE.bin"; // 视频 样本.bin
+    EXPECT_EQ(readFile(dir / (name + ".BAT")), "COPY/B \"" + gbk + ".000\"/B+\"" + gbk +
+                                                   ".001\"/B+\"" + gbk + ".002\"/B \"" + gbk +
+                                                   "\"/B\r\n");
+}
+
+TEST_F(WindowsSplit, NameOutsideTheCodePageEndsAtTheScript)
+{
+    const std::string name = "한국어.bin"; // Hangul is not in code page 936
+    writeFile(dir / name, randomBytes(300));
+    EXPECT_TRUE(split(dir / name, 100, dir / name));
+    EXPECT_EQ(notice().rfind(errorPrefix, 0), 0u) << notice();
+    EXPECT_NE(notice().find("한국어"), std::string::npos) << notice();
+    EXPECT_TRUE(fs::exists(fromUtf8(dir / (name + ".002"))));
+    EXPECT_FALSE(fs::exists(fromUtf8(dir / (name + ".BAT"))));
+}
+
+TEST_F(WindowsSplit, FailuresAreDescribedInChinese)
+{
+    writeFile(dir / "a.bin", randomBytes(300));
+    struct Case
+    {
+        std::string sfile, oname, reason;
+    };
+    fs::create_directory(dir.path() / "taken.bin.000"); // a folder where a piece should go
+    writeFile(dir / "taken.bin", randomBytes(300));
+    for (const Case& c : {Case{dir / "missing.bin", dir / "missing.bin", "文件不存在"},
+                          Case{dir / "a.bin", dir / "nowhere\\a.bin", "文件夹不存在"},
+                          Case{dir / "taken.bin", dir / "taken.bin", "没有访问权限"}}) {
+        EXPECT_TRUE(split(c.sfile, 100, c.oname));
+        EXPECT_EQ(notice().rfind(errorPrefix, 0), 0u) << notice();
+        EXPECT_NE(notice().find(c.reason), std::string::npos) << notice();
+    }
+    EXPECT_EQ(tarvolin::SystemErrorText::reason(ERROR_DISK_FULL), "磁盘空间不足");
+    EXPECT_EQ(tarvolin::SystemErrorText::reason(ERROR_SHARING_VIOLATION), "文件正被其他程序使用");
+}
+
+TEST_F(WindowsSplit, FullDiskIsAFailure)
+{
+    // The check script maps a drive letter onto a small file system.
+    const char* drive = std::getenv("TARVOLIN_TEST_FULL_DRIVE");
+    if (drive == nullptr)
+        GTEST_SKIP() << "no small drive (TARVOLIN_TEST_FULL_DRIVE)";
+    const std::string source = randomBytes(512 * 1024, 3);
+    writeFile(dir / "big.bin", source);
+    EXPECT_TRUE(split(dir / "big.bin", 200 * 1024, std::string(drive) + "big.bin"));
+    EXPECT_EQ(notice().rfind(errorPrefix, 0), 0u) << notice();
+    EXPECT_NE(notice().find("磁盘空间不足"), std::string::npos) << notice();
+    EXPECT_FALSE(fs::exists(fromUtf8(std::string(drive) + "big.bin.BAT")));
+}
+
+TEST_F(WindowsSplit, SourceOfTwoGibibytesIsTooLarge)
+{
+    writeFile(dir / "huge.bin", "");
+    fs::resize_file(dir.path() / "huge.bin", std::uintmax_t{1} << 31);
+    EXPECT_TRUE(split(dir / "huge.bin", 100, dir / "huge.bin"));
+    EXPECT_NE(notice().find("太大"), std::string::npos) << notice();
+    EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"huge.bin"});
+}
+
+} // namespace
