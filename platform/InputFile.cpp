@@ -18,12 +18,6 @@ namespace tarvolin {
 
 namespace {
 
-// The whole piece is read into the caller's buffer in system calls of at
-// most this size, so that each copy the system makes stays within the
-// processor's caches. (A gigabyte cut into pieces of 1 MiB took 2.4 s with
-// one call a piece, 1.0 s with these; larger pieces gain too.)
-constexpr std::size_t largestTransfer = std::size_t{128} << 10;
-
 [[noreturn]] void throwShortRead(const std::string& path)
 {
     throw Failure("文件“" + path + "”读取不完整：文件在分割过程中变短了");

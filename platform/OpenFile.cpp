@@ -49,18 +49,23 @@ void OpenFile::close()
 
 bool OpenFile::isSameFileAs(const std::string& path) const
 {
+    const auto idOf = [](HANDLE handle) -> std::optional<FileId> {
+        BY_HANDLE_FILE_INFORMATION info;
+        if (!GetFileInformationByHandle(handle, &info))
+            return std::nullopt;
+        return FileId{info.dwVolumeSerialNumber,
+                      (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+    };
+    if (!m_id)
+        m_id = idOf(m_handle);
     HANDLE other = CreateFileW(widePath(path).c_str(), 0,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (other == INVALID_HANDLE_VALUE)
         return false;
-    BY_HANDLE_FILE_INFORMATION mine, theirs;
-    const bool same =
-        GetFileInformationByHandle(m_handle, &mine) && GetFileInformationByHandle(other, &theirs) &&
-        mine.dwVolumeSerialNumber == theirs.dwVolumeSerialNumber &&
-        mine.nFileIndexHigh == theirs.nFileIndexHigh && mine.nFileIndexLow == theirs.nFileIndexLow;
+    const std::optional<FileId> theirs = idOf(other);
     CloseHandle(other);
-    return same;
+    return m_id && theirs && *m_id == *theirs;
 }
 
 #else
@@ -89,10 +94,14 @@ void OpenFile::close()
 
 bool OpenFile::isSameFileAs(const std::string& path) const
 {
-    struct stat mine, theirs;
-    if (::fstat(m_fd, &mine) != 0 || ::stat(path.c_str(), &theirs) != 0)
+    struct stat info;
+    if (!m_id && ::fstat(m_fd, &info) == 0)
+        m_id = FileId{static_cast<std::uint64_t>(info.st_dev),
+                      static_cast<std::uint64_t>(info.st_ino)};
+    if (!m_id || ::stat(path.c_str(), &info) != 0)
         return false;
-    return mine.st_dev == theirs.st_dev && mine.st_ino == theirs.st_ino;
+    return *m_id ==
+           FileId{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
 }
 
 #endif

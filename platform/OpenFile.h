@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tarvolin {
@@ -25,6 +27,22 @@ public:
     bool isSameFileAs(const std::string& path) const;
 
 protected:
+    // Where a file lives: its volume (device) and its number on it.
+    struct FileId
+    {
+        std::uint64_t volume = 0;
+        std::uint64_t index = 0;
+        bool operator==(const FileId&) const = default;
+    };
+
+    // Shorter than the system's limit on one call's transfer, and small
+    // enough that each copy the system makes stays in the processor's
+    // caches: the whole piece still goes through the caller's buffer in one
+    // read or write, made of these steps. (A gigabyte cut into pieces of
+    // 1 MiB took 2.4 s with one call a piece, 1.0 s in these steps; larger
+    // pieces gain too.)
+    static constexpr std::size_t largestTransfer = std::size_t{128} << 10;
+
     OpenFile() = default;
     ~OpenFile();
 
@@ -37,6 +55,10 @@ protected:
     int m_fd = -1;
 #endif
     std::string m_path;
+
+private:
+    // This file's own place, read once when first compared.
+    mutable std::optional<FileId> m_id;
 };
 
 } // namespace tarvolin

@@ -16,14 +16,6 @@
 
 namespace tarvolin {
 
-namespace {
-
-// The whole piece is written from the caller's buffer in system calls of at
-// most this size, as it is read (InputFile).
-constexpr std::size_t largestTransfer = std::size_t{128} << 10;
-
-} // namespace
-
 #ifdef _WIN32
 
 OutputFile::OutputFile(const std::string& path)

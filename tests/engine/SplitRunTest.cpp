@@ -259,31 +259,28 @@ TEST_F(SplitRun, UnreadableSourceAndUnwritableFolderAreClearFailures)
     fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec |
                                         fs::perms::group_read | fs::perms::group_exec |
                                         fs::perms::others_read | fs::perms::others_exec);
-    const std::string notices = inChild([&] {
-        // Root reads everything: take an ordinary user's rights first.
-        if (::geteuid() == 0 && ::setuid(65534) != 0)
-            return std::string("setuid failed");
-        RecordingHost child;
-        tarvolin::PieceBuffer childBuffer;
-        tarvolin::splitlt(child, childBuffer, dir / "a.bin", 100, dir / "locked/a.bin");
-        return child.notices.empty() ? std::string() : child.notices.back();
-    });
-    EXPECT_TRUE(startsWith(notices, errorPrefix + "无法打开文件")) << notices;
-    EXPECT_NE(notices.find("没有访问权限"), std::string::npos) << notices;
+    // Root reads and writes everything: the split runs with an ordinary
+    // user's rights, in a child process; its last notice comes back.
+    const auto splitAsNobody = [&] {
+        return inChild([&] {
+            if (::geteuid() == 0 && ::setuid(65534) != 0)
+                return std::string("setuid failed");
+            RecordingHost child;
+            tarvolin::PieceBuffer childBuffer;
+            tarvolin::splitlt(child, childBuffer, dir / "a.bin", 100, dir / "locked/a.bin");
+            return child.notices.empty() ? std::string() : child.notices.back();
+        });
+    };
+    const std::string unreadable = splitAsNobody();
+    EXPECT_TRUE(startsWith(unreadable, errorPrefix + "无法打开文件")) << unreadable;
+    EXPECT_NE(unreadable.find("没有访问权限"), std::string::npos) << unreadable;
+
+    // Readable by all now; the output folder is not writable.
     fs::permissions(dir / "a.bin",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-
-    const std::string second = inChild([&] {
-        if (::geteuid() == 0 && ::setuid(65534) != 0)
-            return std::string("setuid failed");
-        RecordingHost child;
-        tarvolin::PieceBuffer childBuffer;
-        // Readable by all now; the output folder is not writable.
-        tarvolin::splitlt(child, childBuffer, dir / "a.bin", 100, dir / "locked/a.bin");
-        return child.notices.empty() ? std::string() : child.notices.back();
-    });
-    EXPECT_TRUE(startsWith(second, errorPrefix + "无法创建文件")) << second;
-    EXPECT_NE(second.find("没有访问权限"), std::string::npos) << second;
+    const std::string unwritable = splitAsNobody();
+    EXPECT_TRUE(startsWith(unwritable, errorPrefix + "无法创建文件")) << unwritable;
+    EXPECT_NE(unwritable.find("没有访问权限"), std::string::npos) << unwritable;
     EXPECT_TRUE(listFolder(dir / "locked").empty());
 }
 
