@@ -12,21 +12,25 @@ namespace {
 // The count as the quotient rounded (halves to even) and raised by one when
 // the quotient lies above it, in 16-bit arithmetic: the ceiling, limited to
 // 32767.
+[[noreturn]] void throwTooManyPieces()
+{
+    throw Failure(std::string(overflowDescription) + "：需要分割成的文件超过 32767 个");
+}
+
 std::int16_t ceilingCount(std::int32_t fileLength, std::int32_t splitsize)
 {
     if (splitsize == 0)
         throw Failure("除数为零：分割后文件的大小不能为 0");
     const double q = static_cast<double>(fileLength) / static_cast<double>(splitsize);
     const double rounded = std::nearbyint(q); // the default rounding mode sends halves to even
-    if (rounded < INT16_MIN || rounded > INT16_MAX)
-        throw Failure(std::string(overflowDescription) + "：需要分割成的文件超过 32767 个");
+    if (rounded < INT16_MIN || rounded > PiecePlan::maxPieces)
+        throwTooManyPieces();
     const auto r = static_cast<std::int16_t>(rounded);
-    if (q > rounded) {
-        if (r == INT16_MAX)
-            throw Failure(std::string(overflowDescription) + "：需要分割成的文件超过 32767 个");
-        return static_cast<std::int16_t>(r + 1);
-    }
-    return r;
+    if (q <= rounded)
+        return r;
+    if (r == PiecePlan::maxPieces)
+        throwTooManyPieces();
+    return static_cast<std::int16_t>(r + 1);
 }
 
 } // namespace

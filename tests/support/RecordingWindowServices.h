@@ -15,12 +15,7 @@ namespace testsupport {
 class RecordingWindowServices : public tarvolin::WindowServices
 {
 public:
-    void showNotice(QWidget*, const QString& text) override
-    {
-        notices << text;
-        if (onNotice)
-            onNotice(text);
-    }
+    void showNotice(QWidget*, const QString& text) override { notices << text; }
     void pumpEvents() override
     {
         ++pumps;
@@ -36,7 +31,6 @@ public:
     int programEnds = 0;
     // Run at the start of the pump, with the number of pumps so far.
     std::function<void(int)> onPump;
-    std::function<void(const QString&)> onNotice;
 };
 
 } // namespace testsupport
