@@ -2,40 +2,36 @@
 
 #include "CheckedArithmetic.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace tarvolin {
 
 namespace {
 
-// The count as the quotient rounded (halves to even) and raised by one when
-// the quotient lies above it, in 16-bit arithmetic: the ceiling, limited to
-// 32767.
 [[noreturn]] void throwTooManyPieces()
 {
     throw Failure(std::string(overflowDescription) + "：需要分割成的文件超过 32767 个");
 }
 
-std::int16_t ceilingCount(std::int32_t fileLength, std::int32_t splitsize)
+// The smallest whole number not below fileLength / splitsize, limited to
+// what a 16-bit count holds.
+std::int16_t ceilingCount(std::int64_t fileLength, std::int32_t splitsize)
 {
     if (splitsize == 0)
         throw Failure("除数为零：分割后文件的大小不能为 0");
-    const double q = static_cast<double>(fileLength) / static_cast<double>(splitsize);
-    const double rounded = std::nearbyint(q); // the default rounding mode sends halves to even
-    if (rounded < INT16_MIN || rounded > PiecePlan::maxPieces)
+    const std::int64_t whole = fileLength / splitsize;
+    const bool rest = fileLength % splitsize != 0;
+    // Division truncates towards zero: with a rest, a positive quotient is
+    // raised by one to its ceiling; a negative one already is its ceiling.
+    const std::int64_t count = whole + (rest && (fileLength < 0) == (splitsize < 0) ? 1 : 0);
+    if (count < INT16_MIN || count > PiecePlan::maxPieces)
         throwTooManyPieces();
-    const auto r = static_cast<std::int16_t>(rounded);
-    if (q <= rounded)
-        return r;
-    if (r == PiecePlan::maxPieces)
-        throwTooManyPieces();
-    return static_cast<std::int16_t>(r + 1);
+    return static_cast<std::int16_t>(count);
 }
 
 } // namespace
 
-PiecePlan::PiecePlan(std::int32_t fileLength, std::int32_t splitsize)
+PiecePlan::PiecePlan(std::int64_t fileLength, std::int32_t splitsize)
     : m_fileLength(fileLength), m_splitsize(splitsize), m_count(ceilingCount(fileLength, splitsize))
 {
 }
@@ -44,8 +40,12 @@ std::int32_t PiecePlan::pieceSize(std::int32_t index) const
 {
     if (index < m_count)
         return m_splitsize;
-    const std::int32_t before = checkedMul(checkedSub(m_count, std::int32_t{1}), m_splitsize);
-    return checkedSub(m_fileLength, before);
+    const std::int64_t before =
+        checkedMul(std::int64_t{checkedSub(m_count, std::int32_t{1})}, std::int64_t{m_splitsize});
+    const std::int64_t last = checkedSub(m_fileLength, before);
+    if (last < INT32_MIN || last > INT32_MAX)
+        throw Failure(overflowDescription);
+    return static_cast<std::int32_t>(last);
 }
 
 std::string PiecePlan::suffix(std::int32_t index)

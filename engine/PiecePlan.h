@@ -13,10 +13,11 @@ public:
     static constexpr std::int16_t maxPieces = INT16_MAX;
 
     // The plan for a source of fileLength bytes cut into pieces of splitsize
-    // bytes: the ceiling of fileLength / splitsize pieces. A splitsize of 0
+    // bytes: the ceiling of fileLength / splitsize pieces, by integer
+    // division, so a source of any length is cut exactly. A splitsize of 0
     // fails as a division by zero; more than maxPieces pieces fail as an
-    // overflow.
-    PiecePlan(std::int32_t fileLength, std::int32_t splitsize);
+    // overflow. (The largest source is maxPieces pieces of 2147483646 bytes.)
+    PiecePlan(std::int64_t fileLength, std::int32_t splitsize);
 
     std::int32_t count() const { return m_count; }
 
@@ -31,7 +32,7 @@ public:
     static std::string piecePath(const std::string& oname, std::int32_t index);
 
 private:
-    std::int32_t m_fileLength;
+    std::int64_t m_fileLength;
     std::int32_t m_splitsize;
     std::int32_t m_count;
 };

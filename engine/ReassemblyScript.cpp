@@ -45,10 +45,37 @@ std::string ReassemblyScript::bareName(const std::string& path)
     for (std::size_t i = 0; i < path.size(); ++i) {
         if ((static_cast<unsigned char>(path[i]) & 0xC0) != 0x80)
             position = checkedAdd(position, std::int16_t{1});
-        if (path[i] == FileServices::separator)
+        if (FileServices::isSeparator(path[i]))
             start = i + 1;
     }
     return path.substr(start);
+}
+
+void ReassemblyScript::checkTarget(const std::string& bare)
+{
+    if (bare.empty())
+        throw Failure("分割后的文件没有名字：请在文件列表中重新选择要分割的文件");
+    for (const char c : bare) {
+        const auto byte = static_cast<unsigned char>(c);
+        std::string what;
+        if (byte == '\r')
+            what = "回车符";
+        else if (byte == '\n')
+            what = "换行符";
+        else if (byte == '\t')
+            what = "制表符";
+        else if (byte < 0x20 || byte == 0x7F)
+            what = "控制字符（代码 " + std::to_string(byte) + "）";
+        else if (std::string_view("\"<>|*?").find(c) != std::string_view::npos)
+            what = std::string("字符“") + c + "”";
+        else
+            continue;
+        // The name as the notice can show it: no line breaks inside.
+        std::string shown;
+        for (const char d : bare)
+            shown += static_cast<unsigned char>(d) < 0x20 || d == 0x7F ? '?' : d;
+        throw Failure("文件名“" + shown + "”中的" + what + "不能写入组装文件，请先给文件改名");
+    }
 }
 
 std::string ReassemblyScript::quotedName(const std::string& bare)
@@ -102,13 +129,22 @@ std::vector<std::string> ReassemblyScript::lines() const
     return result;
 }
 
-void ReassemblyScript::write(const std::string& path, const NarrowEncoder& encoding) const
+std::string ReassemblyScript::encoded(const NarrowEncoder& encoding) const
 {
+    // Every name in the lines is the target's name and a suffix: what the
+    // encoding cannot hold shows in the name alone.
+    encoding.encode(m_target);
     std::string text;
     for (const std::string& line : lines())
         text += encoding.encode(line) + "\r\n";
-    OutputFile script(path);
-    script.write(text.data(), text.size());
+    return text;
+}
+
+void ReassemblyScript::write(const std::string& path, const std::string& bytes,
+                             std::optional<OpenFile::Identity> keep)
+{
+    OutputFile script(path, keep);
+    script.write(bytes.data(), bytes.size());
     script.close();
 }
 

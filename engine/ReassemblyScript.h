@@ -1,5 +1,8 @@
 #pragma once
 
+#include "OpenFile.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +27,12 @@ public:
     // own bare name. A path of more than 32767 characters is an overflow.
     static std::string bareName(const std::string& path);
 
+    // Refuses a target name that the script cannot carry: an empty one, and
+    // one with a character that would end the line, start another command,
+    // redirect or pipe it, or match other files (control characters,
+    // " < > | * ?). The failure says which character it is.
+    static void checkTarget(const std::string& bareName);
+
     // A bare name as the interpreter must read it: every % doubled, and the
     // whole enclosed in double quotes when it holds a blank or one of
     // & ( ) [ ] { } ^ = ; ! ' + , ` ~.
@@ -39,11 +48,15 @@ public:
     // fits on a line.
     std::vector<std::string> lines() const;
 
-    // Creates (or empties) the file at path and writes every line in the
-    // narrow encoding, each followed by CR LF. The text is encoded before
-    // the file is touched, so a name the encoding cannot represent leaves
-    // any older script as it was.
-    void write(const std::string& path, const NarrowEncoder& encoding) const;
+    // The script file's bytes: every line in the narrow encoding, each
+    // followed by CR LF. A target name the encoding cannot represent is a
+    // failure that quotes the name.
+    std::string encoded(const NarrowEncoder& encoding) const;
+
+    // Creates (or empties) the file at path, never the file keep, and
+    // writes bytes into it.
+    static void write(const std::string& path, const std::string& bytes,
+                      std::optional<OpenFile::Identity> keep = std::nullopt);
 
 private:
     std::vector<std::string> m_pieces; // already quoted

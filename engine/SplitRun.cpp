@@ -5,11 +5,14 @@
 #include "InputFile.h"
 #include "NarrowEncoder.h"
 #include "NumberServices.h"
+#include "OpenFile.h"
 #include "OutputFile.h"
-#include "PieceBuffer.h"
+#include "PieceCopier.h"
 #include "PiecePlan.h"
 #include "ReassemblyScript.h"
 #include "SplitHost.h"
+
+#include <new>
 
 namespace tarvolin {
 
@@ -17,7 +20,7 @@ namespace {
 
 const char* const tooSmallNotice = "朋友！“被分割文件”比“分割后文件”还小，请重新设置吧！";
 const char* const negativeSizeNotice = "朋友！“分割后文件”的大小必须大于0，请重新设置吧！";
-const char* const errorNoticePrefix = "错误提示信息:";
+const std::string errorNoticePrefix = "错误提示信息:";
 
 std::string completionNotice(std::int32_t count, const std::string& scriptPath)
 {
@@ -31,17 +34,18 @@ std::string completionNotice(std::int32_t count, const std::string& scriptPath)
            "朋友，请妥善保存分割后的文件——一个也不能少哦！";
 }
 
-// No output file of the run may be the source itself, however its path is spelled.
-void refuseToOverwrite(const InputFile& source, const PiecePlan& plan, const std::string& oname,
-                       const std::string& scriptPath)
+// The script for the plan's pieces, checked and encoded before the first
+// piece is written: a name the script cannot carry, or the system's
+// encoding cannot hold, then costs nothing.
+std::string scriptFor(const PiecePlan& plan, const std::string& oname)
 {
-    const auto check = [&](const std::string& path) {
-        if (source.isSameFileAs(path))
-            throw Failure("“" + path + "”就是被分割文件本身，不能用分割后的文件覆盖它");
-    };
+    const std::string target = ReassemblyScript::bareName(oname);
+    ReassemblyScript::checkTarget(target);
+    ReassemblyScript script;
     for (std::int32_t i = 1; i <= plan.count(); ++i)
-        check(PiecePlan::piecePath(oname, i));
-    check(scriptPath);
+        script.addPiece(ReassemblyScript::bareName(PiecePlan::piecePath(oname, i)));
+    script.setTarget(target);
+    return script.encoded(NarrowEncoder::forSystem());
 }
 
 } // namespace
@@ -54,45 +58,43 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
         return false;
     }
     try {
-        const std::int32_t fileLength = FileServices::fileLength(sfile);
+        const std::int64_t fileLength = FileServices::fileLength(sfile);
         if (!(fileLength > checkedAdd(splitsize, std::int32_t{1}))) {
             host.showNotice(tooSmallNotice);
             return false;
         }
 
         InputFile source(sfile);
+        const OpenFile::Identity sourceIdentity = source.identity();
         const PiecePlan plan(fileLength, splitsize);
-        const std::string scriptPath = oname + ".BAT";
-        refuseToOverwrite(source, plan, oname, scriptPath);
+        const std::string scriptText = scriptFor(plan, oname);
 
-        ReassemblyScript script;
+        PieceCopier copier(host, buffer);
         for (std::int32_t i = 1; i <= plan.count(); i = checkedAdd(i, std::int32_t{1})) {
             const std::string piecePath = PiecePlan::piecePath(oname, i);
-            script.addPiece(ReassemblyScript::bareName(piecePath));
-
-            // Resize, read and write with no event pump in between: a run
-            // started from the pump below shares the buffer.
-            const std::int32_t size = plan.pieceSize(i);
-            buffer.resize(static_cast<std::size_t>(size));
-            source.read(buffer.data(), buffer.size());
-            if (i == plan.count()) {
-                script.setTarget(ReassemblyScript::bareName(oname));
+            OutputFile piece(piecePath, sourceIdentity);
+            copier.copy(source, piece, plan.pieceSize(i));
+            if (i == plan.count())
                 source.close();
-            }
-            OutputFile piece(piecePath);
-            piece.write(buffer.data(), buffer.size());
             piece.close();
 
             const double done = static_cast<double>(i) / static_cast<double>(plan.count());
             host.setProgressCaption("正在处理:" + piecePath + " " +
                                     NumberServices::percentText(done));
-            host.pumpEvents();
+            copier.pumpEvents();
         }
 
-        script.write(scriptPath, NarrowEncoder::forSystem());
+        const std::string scriptPath = oname + ".BAT";
+        ReassemblyScript::write(scriptPath, scriptText, sourceIdentity);
         host.showNotice(completionNotice(plan.count(), scriptPath));
     } catch (const Failure& failure) {
         host.showNotice(errorNoticePrefix + failure.description());
+    } catch (const std::bad_alloc&) {
+        host.showNotice(errorNoticePrefix + "内存不足，无法继续分割");
+    } catch (const std::exception& unexpected) {
+        host.showNotice(errorNoticePrefix + unexpected.what());
+    } catch (...) {
+        host.showNotice(errorNoticePrefix + "发生了未知的错误");
     }
     return true;
 }

@@ -14,8 +14,15 @@ class SplitHost;
 // split (result false), or "错误提示信息:" and what failed. Only the refusals
 // return false.
 //
+// Before the first piece it refuses what would go wrong later: a name the
+// joining script cannot carry or the system's encoding cannot hold, more
+// pieces than the count holds. It never writes into anything but a regular
+// file, never empties its own source under any name, and copies a piece in
+// steps of bounded memory, pumping window events during a long piece.
+//
 // A failure closes every file the run opened and deletes nothing: pieces
-// already written stay, and no script is written.
+// already written stay, the piece being written stays as far as it got, and
+// no script is written.
 bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std::int32_t splitsize,
              const std::string& oname);
 

@@ -27,13 +27,26 @@ Lookup lookUp(const std::string& path)
 {
     Lookup result;
 #ifdef _WIN32
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(widePath(path).c_str(), GetFileExInfoStandard, &data)) {
+    // Opened for no access at all: the length of a file that another program
+    // holds open is read all the same.
+    HANDLE file = CreateFileW(widePath(path).c_str(), 0,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
         result.error = static_cast<int>(GetLastError());
         return result;
     }
-    result.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    result.length = (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    BY_HANDLE_FILE_INFORMATION info;
+    LARGE_INTEGER size;
+    if (!GetFileInformationByHandle(file, &info))
+        result.error = static_cast<int>(GetLastError());
+    else if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        result.isFolder = true;
+    else if (!GetFileSizeEx(file, &size))
+        result.error = static_cast<int>(GetLastError());
+    else
+        result.length = size.QuadPart;
+    CloseHandle(file);
 #else
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
@@ -48,7 +61,7 @@ Lookup lookUp(const std::string& path)
 
 } // namespace
 
-std::int32_t FileServices::fileLength(const std::string& path)
+std::int64_t FileServices::fileLength(const std::string& path)
 {
     if (path.empty())
         throw Failure("没有指定要分割的文件");
@@ -57,9 +70,7 @@ std::int32_t FileServices::fileLength(const std::string& path)
         throw Failure(SystemErrorText::describe("无法读取文件长度", path, found.error));
     if (found.isFolder)
         throw Failure("“" + path + "”是一个文件夹，不是文件");
-    if (found.length > maxLength)
-        throw Failure("文件“" + path + "”太大：最多只能分割 2147483647 字节的文件");
-    return static_cast<std::int32_t>(found.length);
+    return found.length;
 }
 
 std::int64_t FileServices::fullLength(const std::string& path)

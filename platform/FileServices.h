@@ -16,13 +16,23 @@ public:
 #else
     static constexpr char separator = '/';
 #endif
-    static constexpr std::int32_t maxLength = INT32_MAX;
 
-    // The file's length in bytes. Fails when the file does not exist, cannot
-    // be reached, is a folder, or holds more than maxLength bytes.
-    static std::int32_t fileLength(const std::string& path);
+    // True for every character that separates the parts of a path: "/" too
+    // on Windows, whose file system takes both.
+    static constexpr bool isSeparator(char c)
+    {
+#ifdef _WIN32
+        return c == '\\' || c == '/';
+#else
+        return c == '/';
+#endif
+    }
 
-    // The true length, without the 32-bit limit; -1 when it cannot be read.
+    // The file's length in bytes, files of any size alike. Fails when the
+    // file does not exist, cannot be reached or is a folder.
+    static std::int64_t fileLength(const std::string& path);
+
+    // The same length, or -1 when it cannot be read.
     static std::int64_t fullLength(const std::string& path);
 };
 

@@ -2,83 +2,84 @@
 
 #include "Failure.h"
 #include "NativePath.h"
+#include "OutputFile.h"
 #include "SystemErrorText.h"
-
-#include <algorithm>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include "SystemCalls.h"
 #include <cerrno>
 #include <fcntl.h>
-#include <unistd.h>
 #endif
 
 namespace tarvolin {
 
 namespace {
 
-[[noreturn]] void throwShortRead(const std::string& path)
+OpenFile::Handle openForReading(const std::string& path)
 {
-    throw Failure("文件“" + path + "”读取不完整：文件在分割过程中变短了");
-}
-
-} // namespace
-
 #ifdef _WIN32
-
-InputFile::InputFile(const std::string& path)
-{
     HANDLE handle = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         throw Failure(
             SystemErrorText::describe("无法打开文件", path, SystemErrorText::lastError()));
-    adopt(handle, path);
+#else
+    const int handle = SystemCalls::current().open(path.c_str(), O_RDONLY | O_CLOEXEC, 0);
+    if (handle < 0)
+        throw Failure(SystemErrorText::describe("无法打开文件", path, errno));
+#ifdef POSIX_FADV_SEQUENTIAL
+    ::posix_fadvise(handle, 0, 0, POSIX_FADV_SEQUENTIAL);
+#endif
+#endif
+    return handle;
 }
+
+} // namespace
+
+InputFile::InputFile(const std::string& path) : OpenFile(openForReading(path), path) {}
 
 void InputFile::read(char* buffer, std::size_t count)
 {
-    while (count > 0) {
-        DWORD got = 0;
-        const DWORD want = static_cast<DWORD>(std::min(count, largestTransfer));
-        if (!ReadFile(m_handle, buffer, want, &got, nullptr))
-            throw Failure(
-                SystemErrorText::describe("无法读取文件", m_path, SystemErrorText::lastError()));
-        if (got == 0)
-            throwShortRead(m_path);
-        buffer += got;
-        count -= got;
-    }
+    transfer(Direction::in, buffer, count);
+}
+
+#ifdef _WIN32
+
+std::size_t InputFile::copyTo(OutputFile&, std::size_t)
+{
+    return 0;
 }
 
 #else
 
-InputFile::InputFile(const std::string& path)
+std::size_t InputFile::copyTo(OutputFile& target, std::size_t count)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw Failure(SystemErrorText::describe("无法打开文件", path, errno));
-    adopt(fd, path);
-#ifdef POSIX_FADV_SEQUENTIAL
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-#endif
-}
-
-void InputFile::read(char* buffer, std::size_t count)
-{
-    while (count > 0) {
-        const ssize_t got = ::read(m_fd, buffer, std::min(count, largestTransfer));
-        if (got < 0) {
-            if (errno == EINTR)
+    std::size_t copied = 0;
+    while (copied < count) {
+        const ssize_t done =
+            SystemCalls::current().copyFileRange(handle(), target.handle(), count - copied);
+        if (done < 0) {
+            switch (errno) {
+            case EINTR:
                 continue;
-            throw Failure(SystemErrorText::describe("无法读取文件", m_path, errno));
+            // Not between these files, or not on this system: the caller copies.
+            case EXDEV:
+            case ENOSYS:
+            case EINVAL:
+            case EOPNOTSUPP:
+            case EBADF:
+                return copied;
+            default:
+                throw Failure(SystemErrorText::describe("无法写入文件", target.path(), errno));
+            }
         }
-        if (got == 0)
-            throwShortRead(m_path);
-        buffer += got;
-        count -= static_cast<std::size_t>(got);
+        if (done == 0)
+            throwShortRead();
+        copied += static_cast<std::size_t>(done);
     }
+    return copied;
 }
 
 #endif

@@ -6,6 +6,8 @@
 
 namespace tarvolin {
 
+class OutputFile;
+
 // A file opened for binary reading, read strictly in order from its first byte.
 class InputFile : public OpenFile
 {
@@ -17,6 +19,14 @@ public:
     // bytes (the file became shorter since its length was taken) are a
     // failure, as is any read error.
     void read(char* buffer, std::size_t count);
+
+    // Copies up to count bytes from the current position to the end of
+    // target inside the system, without passing them through the program,
+    // and gives how many it copied. Fewer than count means the system
+    // cannot copy between these two files (another file system, a platform
+    // without the call): the caller moves the rest itself. A file that ends
+    // early is a failure, as in read().
+    std::size_t copyTo(OutputFile& target, std::size_t count);
 };
 
 } // namespace tarvolin

@@ -1,109 +1,152 @@
 #include "OpenFile.h"
 
 #include "Failure.h"
-#include "NativePath.h"
 #include "SystemErrorText.h"
+
+#include <algorithm>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include "SystemCalls.h"
 #include <cerrno>
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace tarvolin {
 
-OpenFile::~OpenFile()
+namespace {
+
+const char* verbOf(bool reading)
 {
-    if (!isOpen())
-        return;
-#ifdef _WIN32
-    CloseHandle(m_handle);
-#else
-    ::close(m_fd);
-#endif
+    return reading ? "无法读取文件" : "无法写入文件";
 }
 
-#ifdef _WIN32
+} // namespace
+
+OpenFile::OpenFile(Handle handle, std::string path) : m_handle(handle), m_path(std::move(path)) {}
 
 bool OpenFile::isOpen() const
 {
-    return m_handle != nullptr;
+    return m_handle != closed;
 }
 
-void OpenFile::adopt(void* handle, const std::string& path)
+void OpenFile::throwShortRead() const
 {
-    m_handle = handle;
-    m_path = path;
+    throw Failure("文件“" + m_path + "”读取不完整：文件在分割过程中变短了");
+}
+
+#ifdef _WIN32
+
+OpenFile::~OpenFile()
+{
+    if (isOpen())
+        CloseHandle(m_handle);
 }
 
 void OpenFile::close()
 {
     HANDLE handle = m_handle;
-    m_handle = nullptr;
+    m_handle = closed;
     if (!CloseHandle(handle))
         throw Failure(
             SystemErrorText::describe("无法关闭文件", m_path, SystemErrorText::lastError()));
 }
 
-bool OpenFile::isSameFileAs(const std::string& path) const
+std::optional<OpenFile::Status> OpenFile::statusOf(Handle handle)
 {
-    const auto idOf = [](HANDLE handle) -> std::optional<FileId> {
-        BY_HANDLE_FILE_INFORMATION info;
-        if (!GetFileInformationByHandle(handle, &info))
-            return std::nullopt;
-        return FileId{info.dwVolumeSerialNumber,
-                      (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
-    };
-    if (!m_id)
-        m_id = idOf(m_handle);
-    HANDLE other = CreateFileW(widePath(path).c_str(), 0,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (other == INVALID_HANDLE_VALUE)
-        return false;
-    const std::optional<FileId> theirs = idOf(other);
-    CloseHandle(other);
-    return m_id && theirs && *m_id == *theirs;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(handle, &info))
+        return std::nullopt;
+    return Status{Identity{info.dwVolumeSerialNumber,
+                           (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow},
+                  GetFileType(handle) == FILE_TYPE_DISK &&
+                      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0,
+                  (static_cast<std::int64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow};
+}
+
+void OpenFile::transfer(Direction direction, char* buffer, std::size_t count)
+{
+    const bool reading = direction == Direction::in;
+    while (count > 0) {
+        DWORD done = 0;
+        const DWORD step = static_cast<DWORD>(std::min(count, largestTransfer));
+        const BOOL ok = reading ? ReadFile(m_handle, buffer, step, &done, nullptr)
+                                : WriteFile(m_handle, buffer, step, &done, nullptr);
+        if (!ok)
+            throw Failure(
+                SystemErrorText::describe(verbOf(reading), m_path, SystemErrorText::lastError()));
+        if (done == 0) {
+            if (reading)
+                throwShortRead();
+            throw Failure(SystemErrorText::describe(verbOf(reading), m_path, ERROR_DISK_FULL));
+        }
+        buffer += done;
+        count -= done;
+    }
 }
 
 #else
 
-bool OpenFile::isOpen() const
+OpenFile::~OpenFile()
 {
-    return m_fd >= 0;
-}
-
-void OpenFile::adopt(int fd, const std::string& path)
-{
-    m_fd = fd;
-    m_path = path;
+    if (isOpen())
+        SystemCalls::current().close(m_handle);
 }
 
 void OpenFile::close()
 {
-    const int fd = m_fd;
-    m_fd = -1;
+    const int fd = m_handle;
+    m_handle = closed;
     // After close() fails the descriptor is released all the same (POSIX
     // leaves EINTR unspecified, Linux always releases it), so it is never
-    // closed twice.
-    if (::close(fd) != 0 && errno != EINTR)
+    // closed twice. An interrupted close has still written everything.
+    if (SystemCalls::current().close(fd) != 0 && errno != EINTR)
         throw Failure(SystemErrorText::describe("无法关闭文件", m_path, errno));
 }
 
-bool OpenFile::isSameFileAs(const std::string& path) const
+std::optional<OpenFile::Status> OpenFile::statusOf(Handle handle)
 {
     struct stat info;
-    if (!m_id && ::fstat(m_fd, &info) == 0)
-        m_id = FileId{static_cast<std::uint64_t>(info.st_dev),
-                      static_cast<std::uint64_t>(info.st_ino)};
-    if (!m_id || ::stat(path.c_str(), &info) != 0)
-        return false;
-    return *m_id ==
-           FileId{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+    if (::fstat(handle, &info) != 0)
+        return std::nullopt;
+    return Status{
+        Identity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)},
+        S_ISREG(info.st_mode), static_cast<std::int64_t>(info.st_size)};
+}
+
+void OpenFile::transfer(Direction direction, char* buffer, std::size_t count)
+{
+    const bool reading = direction == Direction::in;
+    SystemCalls& calls = SystemCalls::current();
+    while (count > 0) {
+        const std::size_t step = std::min(count, largestTransfer);
+        const ssize_t done =
+            reading ? calls.read(m_handle, buffer, step) : calls.write(m_handle, buffer, step);
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            throw Failure(SystemErrorText::describe(verbOf(reading), m_path, errno));
+        }
+        if (done == 0) {
+            if (reading)
+                throwShortRead();
+            throw Failure(SystemErrorText::describe(verbOf(reading), m_path, ENOSPC));
+        }
+        buffer += done;
+        count -= static_cast<std::size_t>(done);
+    }
 }
 
 #endif
+
+OpenFile::Identity OpenFile::identity() const
+{
+    const std::optional<Status> known = statusOf(m_handle);
+    if (!known)
+        throw Failure(
+            SystemErrorText::describe("无法读取文件信息", m_path, SystemErrorText::lastError()));
+    return known->identity;
+}
 
 } // namespace tarvolin

@@ -12,53 +12,81 @@ namespace tarvolin {
 class OpenFile
 {
 public:
+    // Where a file lives: its volume (device) and its number on it. Two
+    // paths name the same file exactly when their identities are equal.
+    struct Identity
+    {
+        std::uint64_t volume = 0;
+        std::uint64_t index = 0;
+        bool operator==(const Identity&) const = default;
+    };
+
+#ifdef _WIN32
+    using Handle = void*;
+#else
+    using Handle = int;
+#endif
+
     OpenFile(const OpenFile&) = delete;
     OpenFile& operator=(const OpenFile&) = delete;
 
     bool isOpen() const;
-    const std::string& path() const { return m_path; }
+    const std::string& path() const
+    {
+        return m_path;
+    }
+    Handle handle() const
+    {
+        return m_handle;
+    }
+
+    // This file's identity; a failure when the system cannot tell it.
+    Identity identity() const;
+
+    // What the system tells of the file behind an open handle.
+    struct Status
+    {
+        Identity identity;
+        bool regular = false; // a file of bytes: no folder, pipe or device
+        std::int64_t length = 0;
+    };
+
+    // The status of the file behind any open handle; none when the system
+    // cannot tell it.
+    static std::optional<Status> statusOf(Handle handle);
 
     // Completes and releases the file; a failure (for example a write that
     // the system delayed and could not finish) throws a Failure.
     void close();
 
-    // True when path names this very file (the same file, not merely the
-    // same text: links and other spellings of the path count too).
-    bool isSameFileAs(const std::string& path) const;
-
 protected:
-    // Where a file lives: its volume (device) and its number on it.
-    struct FileId
-    {
-        std::uint64_t volume = 0;
-        std::uint64_t index = 0;
-        bool operator==(const FileId&) const = default;
-    };
+    enum class Direction { in, out };
 
     // Shorter than the system's limit on one call's transfer, and small
-    // enough that each copy the system makes stays in the processor's
-    // caches: the whole piece still goes through the caller's buffer in one
-    // read or write, made of these steps. (A gigabyte cut into pieces of
-    // 1 MiB took 2.4 s with one call a piece, 1.0 s in these steps; larger
-    // pieces gain too.)
+    // enough that each copy the system makes stays in the processor's caches.
     static constexpr std::size_t largestTransfer = std::size_t{128} << 10;
 
-    OpenFile() = default;
+    // Takes over a handle that the platform's open call returned.
+    OpenFile(Handle handle, std::string path);
     ~OpenFile();
 
-    // Takes over a handle that the platform's open call returned.
-#ifdef _WIN32
-    void adopt(void* handle, const std::string& path);
-    void* m_handle = nullptr;
-#else
-    void adopt(int fd, const std::string& path);
-    int m_fd = -1;
-#endif
-    std::string m_path;
+    // Moves exactly count bytes between the file's position and buffer, in
+    // steps of largestTransfer, resuming after an interruption. Reading
+    // fewer bytes than asked (the file ended early) and writing none (the
+    // disk is full) are failures, as is any error the system reports.
+    void transfer(Direction direction, char* buffer, std::size_t count);
+
+    // The failure of a file that ended before the bytes it was to give.
+    [[noreturn]] void throwShortRead() const;
 
 private:
-    // This file's own place, read once when first compared.
-    mutable std::optional<FileId> m_id;
+#ifdef _WIN32
+    static constexpr Handle closed = nullptr;
+#else
+    static constexpr Handle closed = -1;
+#endif
+    Handle m_handle;
+    std::string m_path;
 };
 
 } // namespace tarvolin

@@ -3,6 +3,7 @@
 #include "OpenFile.h"
 
 #include <cstddef>
+#include <optional>
 
 namespace tarvolin {
 
@@ -10,9 +11,13 @@ namespace tarvolin {
 class OutputFile : public OpenFile
 {
 public:
-    // Creates path, or truncates the file of that name; throws a Failure
-    // when it cannot.
-    explicit OutputFile(const std::string& path);
+    // Creates path, or empties the regular file of that name. Refuses,
+    // before anything in it changes, what is not a regular file (a folder,
+    // a pipe, a device: opening never waits for a reader) and the file
+    // `keep` however path spells it (a link, another way to the same
+    // folder). A symbolic link to a regular file is followed. Throws a
+    // Failure that names path when it cannot or must not write there.
+    explicit OutputFile(const std::string& path, std::optional<Identity> keep = std::nullopt);
 
     // Writes all count bytes at the current end; any shortfall (a full disk,
     // the size limit of the file) is a failure.

@@ -42,7 +42,8 @@ TEST(ReassemblyScript, BareNameIsWhatFollowsTheLastSeparator)
     EXPECT_EQ(ReassemblyScript::bareName("D:\\a\\movie.avi.000"), "movie.avi.000");
     EXPECT_EQ(ReassemblyScript::bareName("Z:\\a.bin"), "a.bin");
     EXPECT_EQ(ReassemblyScript::bareName("D:\\a\\"), "");
-    EXPECT_EQ(ReassemblyScript::bareName("D:a/b.bin"), "D:a/b.bin"); // only "\\" separates
+    EXPECT_EQ(ReassemblyScript::bareName("D:/out/x.bin"), "x.bin"); // "/" separates too
+    EXPECT_EQ(ReassemblyScript::bareName("D:\\out/"), "");
 #else
     EXPECT_EQ(ReassemblyScript::bareName("/a/b/movie.avi.000"), "movie.avi.000");
     EXPECT_EQ(ReassemblyScript::bareName("/a/b/"), "");
@@ -89,32 +90,52 @@ TEST(ReassemblyScript, NamesAreQuotedOnlyWhereTheInterpreterNeedsIt)
               "COPY/B \"my file.avi.000\"/B+\"my file.avi.001\"/B \"my file.avi\"/B");
 }
 
+// Characters as the interpreter counts them: UTF-16 units.
+std::size_t utf16Length(const std::string& utf8)
+{
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t bytes = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        units += bytes == 4 ? 2 : 1;
+        i += bytes;
+    }
+    return units;
+}
+
+std::string repeated(const std::string& unit, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += unit;
+    return text;
+}
+
 TEST(ReassemblyScript, LongJoinIsCutIntoLinesThatAppend)
 {
-    // A name of 100 characters: at most 8191 characters a line.
-    const std::string target(96, 'n');
-    for (int pieces : {2, 79, 80, 81, 500, 2000}) {
-        const auto lines = scriptFor(target, pieces).lines();
-        std::size_t listed = 0;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            EXPECT_LE(lines[i].size(), ReassemblyScript::maxLineLength);
-            const auto command = ScriptRunner::parseLine(lines[i]);
-            EXPECT_EQ(command.target, target);
-            if (i > 0) {
-                EXPECT_EQ(command.sources.front(), target) << "line " << i << " must append";
-                listed += command.sources.size() - 1;
-            } else {
-                listed += command.sources.size();
+    // Piece names of 100 characters (96 and ".000"), in one, three and four
+    // bytes a character (an emoji counts as two): at most 8191 a line.
+    for (const std::string& target : {std::string(96, 'n'), repeated("影", 96), repeated("😀", 48)})
+        for (int pieces : {2, 79, 80, 81, 500, 2000}) {
+            const auto lines = scriptFor(target, pieces).lines();
+            std::size_t listed = 0;
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                EXPECT_LE(utf16Length(lines[i]), ReassemblyScript::maxLineLength);
+                const auto command = ScriptRunner::parseLine(lines[i]);
+                EXPECT_EQ(command.target, target);
+                if (i > 0) {
+                    EXPECT_EQ(command.sources.front(), target) << "line " << i << " must append";
+                    listed += command.sources.size() - 1;
+                } else {
+                    listed += command.sources.size();
+                }
+                // Every line but the last is as full as it can be.
+                if (i + 1 < lines.size()) {
+                    EXPECT_GT(utf16Length(lines[i]) + 100 + 3, ReassemblyScript::maxLineLength);
+                }
             }
-            // Every line but the last is as full as it can be.
-            if (i + 1 < lines.size()) {
-                EXPECT_GT(lines[i].size() + 100 + 3, ReassemblyScript::maxLineLength);
-            }
+            EXPECT_EQ(listed, static_cast<std::size_t>(pieces));
         }
-        EXPECT_EQ(listed, static_cast<std::size_t>(pieces));
-    }
-    // One line up to the limit, exactly the classic form.
-    EXPECT_EQ(scriptFor(target, 2).lines().size(), 1u);
 }
 
 TEST(ReassemblyScript, LineOfExactlyTheLimitStaysOne)
@@ -145,7 +166,7 @@ TEST(ReassemblyScript, WritesNarrowTextWithCrLfAndReplacesAnOlderScript)
     script.addPiece("视频.avi.000");
     script.addPiece("视频.avi.001");
     script.setTarget("视频.avi");
-    script.write(path, gbk());
+    ReassemblyScript::write(path, script.encoded(gbk()));
     // 视 = CA D3, 频 = C6 B5 in GBK
     EXPECT_EQ(
         testsupport::readFile(path),
@@ -161,8 +182,44 @@ TEST(ReassemblyScript, UnrepresentableNameFailsAndLeavesTheOlderScript)
     script.addPiece("😀.000");
     script.addPiece("😀.001");
     script.setTarget("😀");
-    EXPECT_THROW(script.write(path, gbk()), Failure);
+    try {
+        script.encoded(gbk());
+        FAIL() << "encoded an emoji into GBK";
+    } catch (const Failure& failure) {
+        // The notice quotes the file's name, not the whole line.
+        EXPECT_NE(failure.description().find("“😀”"), std::string::npos) << failure.description();
+    }
     EXPECT_EQ(testsupport::readFile(path), "old\r\n");
+}
+
+TEST(ReassemblyScript, RefusesTargetsTheScriptCannotCarry)
+{
+    struct Case
+    {
+        std::string bare, named;
+    };
+    for (const Case& c : std::vector<Case>{{"", "重新选择"},
+                                           {"a\r\ndel *.*", "回车符"},
+                                           {"a\nb", "换行符"},
+                                           {"a\tb", "制表符"},
+                                           {"a\x1b", "控制字符"},
+                                           {"a\"b", "“\"”"},
+                                           {"a<b", "“<”"},
+                                           {"a>b", "“>”"},
+                                           {"a|b", "“|”"},
+                                           {"a*b", "“*”"},
+                                           {"a?b", "“?”"}}) {
+        try {
+            ReassemblyScript::checkTarget(c.bare);
+            ADD_FAILURE() << "accepted " << c.bare;
+        } catch (const Failure& failure) {
+            EXPECT_NE(failure.description().find(c.named), std::string::npos)
+                << failure.description();
+            EXPECT_EQ(failure.description().find_first_of("\r\n"), std::string::npos);
+        }
+    }
+    for (const std::string bare : {"my file.avi", "a&b^c%d!e.bin", "电影 (1).avi", "+,=;'[]{}~`"})
+        EXPECT_NO_THROW(ReassemblyScript::checkTarget(bare)) << bare;
 }
 
 } // namespace

@@ -2,6 +2,10 @@
 #include "PieceBuffer.h"
 #include "RecordingHost.h"
 #include "ScriptRunner.h"
+#ifndef _WIN32
+#include "FaultyCalls.h"
+#include "SmallFileSystem.h"
+#endif
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +13,10 @@
 #ifndef _WIN32
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/types.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #endif
 
@@ -22,6 +29,9 @@ using testsupport::randomBytes;
 using testsupport::readFile;
 using testsupport::RecordingHost;
 using testsupport::ScriptRunner;
+#ifndef _WIN32
+using testsupport::SmallFileSystem;
+#endif
 using testsupport::TempDir;
 using testsupport::toUtf8;
 using testsupport::writeFile;
@@ -91,8 +101,6 @@ TEST_F(SplitRun, CutsIntoPiecesWritesTheScriptAndReportsEachStep)
                                                        "正在处理:" + oname + ".002 100.00%"}));
     EXPECT_EQ(host.pumps, 3);
     EXPECT_EQ(host.notices, std::vector<std::string>{completion(3, oname + ".BAT")});
-    EXPECT_EQ(buffer.size(), 50u) << "the buffer keeps the last piece";
-    EXPECT_EQ(std::string(buffer.data(), 50), source.substr(200));
 }
 
 TEST_F(SplitRun, RefusesASourceNotTwoBytesLongerThanThePiece)
@@ -157,13 +165,14 @@ TEST_F(SplitRun, FailuresBeforeAnyPieceWriteNothing)
     EXPECT_TRUE(host.captions.empty());
 }
 
-TEST_F(SplitRun, SourceOfTwoGibibytesIsTooLargeNotTooSmall)
+TEST_F(SplitRun, SourceOfAnySizeIsPlannedInSixtyFourBits)
 {
     const std::string path = dir / "huge.bin";
     writeFile(path, "");
-    fs::resize_file(path, std::uintmax_t{1} << 31); // sparse: takes no space
+    fs::resize_file(path, std::uintmax_t{5} << 30); // sparse: takes no space
+    // 5 GiB in pieces of 100 bytes would need far more than 32767 pieces.
     EXPECT_TRUE(split(path, 100, dir / "out"));
-    expectErrorNotice({"太大", "2147483647"});
+    expectErrorNotice({"溢出", "32767"});
     EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"huge.bin"});
 }
 
@@ -183,22 +192,38 @@ TEST_F(SplitRun, MissingOutputFolderLeavesTheSourceAlone)
 
 TEST_F(SplitRun, FullDiskIsAFailureAndKeepsFinishedPieces)
 {
-    writeFile(dir / "a.bin", randomBytes(300));
-    fs::create_symlink("/dev/full", dir / "a.bin.001");
-    EXPECT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
-    expectErrorNotice({"a.bin.001", "磁盘空间不足"});
-    EXPECT_EQ(fs::file_size(dir / "a.bin.000"), 100u);
-    EXPECT_FALSE(fs::exists(dir / "a.bin.002"));
-    EXPECT_FALSE(fs::exists(dir / "a.bin.BAT"));
+    // 64 KiB (16 pages) hold the first piece and part of the second; with
+    // smaller pieces and a filler of 3 pages, every piece fits but not the script.
+    struct Case
+    {
+        std::size_t pieces, fill;
+        std::string failing;
+    };
+    for (const Case& c : {Case{40000, 0, "a.bin.001"}, Case{16384, 12288, "a.bin.BAT"}}) {
+        const auto& [pieces, fill, failing] = c;
+        SmallFileSystem disk(64 << 10);
+        if (!disk.mounted())
+            GTEST_SKIP() << "no small file system can be mounted here";
+        const std::string source = randomBytes(3 * pieces + 1);
+        writeFile(dir / "a.bin", source);
+        host.notices.clear();
+        writeFile(disk / "filler", std::string(fill, 'x'));
+        EXPECT_TRUE(split(dir / "a.bin", static_cast<std::int32_t>(pieces), disk / "a.bin"));
+        expectErrorNotice({failing, "磁盘空间不足"});
+        EXPECT_EQ(readFile(disk / "a.bin.000"), source.substr(0, pieces));
+        // The script stays as far as it was written: nothing that joins.
+        EXPECT_EQ(readFile(disk / "a.bin.BAT"), "");
+    }
 }
 
-TEST_F(SplitRun, FullDiskAtTheScriptIsAFailure)
+TEST_F(SplitRun, ReadOnlyDiskIsNamedAsSuch)
 {
+    SmallFileSystem disk(64 << 10);
+    if (!disk.mounted() || !disk.makeReadOnly())
+        GTEST_SKIP() << "no small file system can be mounted here";
     writeFile(dir / "a.bin", randomBytes(300));
-    fs::create_symlink("/dev/full", dir / "a.bin.BAT");
-    EXPECT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
-    expectErrorNotice({"a.bin.BAT", "磁盘空间不足"});
-    EXPECT_EQ(fs::file_size(dir / "a.bin.002"), 100u);
+    EXPECT_TRUE(split(dir / "a.bin", 100, disk / "a.bin"));
+    expectErrorNotice({"无法创建文件“" + (disk / "a.bin.000") + "”：磁盘是只读的"});
 }
 
 // Runs body in a child process and returns what it wrote to the pipe, for
@@ -295,7 +320,8 @@ TEST_F(SplitRun, SourceThatShrinksIsAFailureNotAZeroFilledPiece)
     EXPECT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
     expectErrorNotice({"读取不完整", "a.bin"});
     EXPECT_EQ(readFile(dir / "a.bin.000"), source.substr(0, 100));
-    EXPECT_FALSE(fs::exists(dir / "a.bin.001"));
+    // The piece being copied stays as far as the source went: no made-up bytes.
+    EXPECT_EQ(readFile(dir / "a.bin.001"), source.substr(100, 50));
     EXPECT_FALSE(fs::exists(dir / "a.bin.BAT"));
 }
 
@@ -304,27 +330,55 @@ TEST_F(SplitRun, SourceThatShrinksIsAFailureNotAZeroFilledPiece)
 TEST_F(SplitRun, NeverWritesOverItsOwnSource)
 {
     const std::string source = randomBytes(300);
-    writeFile(dir / "a.bin.001", source);
-    writeFile(dir / "x.BAT", source);
-    fs::create_hard_link(dir / "a.bin.001", dir / "link.bin");
-    fs::create_directory(dir / "sub");
     struct Case
     {
-        std::string sfile, oname;
+        std::string sfile, oname, refused;
+        std::function<void(const TempDir&)> prepare = [](const TempDir&) {};
     };
-    // The second piece's name reached directly, through a hard link and
-    // through another spelling of the path; and the script's name.
-    for (const Case& c :
-         {Case{dir / "a.bin.001", dir / "a.bin"}, Case{dir / "link.bin", dir / "a.bin"},
-          Case{dir / "a.bin.001", dir / "sub/../a.bin"}, Case{dir / "x.BAT", dir / "x"}}) {
+    const std::vector<Case> cases{
+        {"x.000", "x", "x.000"}, // the first piece
+        {"x.002", "x", "x.002"}, // the last piece
+        {"x.BAT", "x", "x.BAT"}, // the script
+        {"x.002", "sub/../x", "x.002",
+         [](const TempDir& d) { fs::create_directory(d.path() / "sub"); }},
+        {"s.bin", "x", "x.001",
+         [](const TempDir& d) { fs::create_symlink(d.path() / "s.bin", d.path() / "x.001"); }},
+        {"h.bin", "x", "x.001",
+         [](const TempDir& d) { fs::create_hard_link(d.path() / "h.bin", d.path() / "x.001"); }},
+    };
+    for (const Case& c : cases) {
+        TempDir scratch;
+        writeFile(scratch / c.sfile, source);
+        c.prepare(scratch);
         host.notices.clear();
-        EXPECT_TRUE(split(c.sfile, 100, c.oname));
-        expectErrorNotice({"被分割文件本身"});
-        EXPECT_EQ(readFile(c.sfile), source);
+        EXPECT_TRUE(split(scratch / c.sfile, 100, scratch / c.oname)) << c.refused;
+        expectErrorNotice({c.refused, "被分割文件本身"});
+        EXPECT_EQ(readFile(scratch / c.sfile), source) << c.refused;
+        if (c.refused != "x.BAT") {
+            EXPECT_FALSE(fs::exists(scratch / "x.BAT"));
+        }
     }
-    EXPECT_EQ(listFolder(dir.path()),
-              (std::vector<std::string>{"a.bin.001", "link.bin", "sub", "x.BAT"}));
 }
+
+#ifndef _WIN32
+TEST_F(SplitRun, SameFileNumberOnAnotherDiskIsNotTheSource)
+{
+    // The first file made on a fresh tmpfs gets the same number as the first
+    // on another: only the device tells them apart.
+    SmallFileSystem one(1 << 20), other(1 << 20);
+    if (!one.mounted() || !other.mounted())
+        GTEST_SKIP() << "no small file system can be mounted here";
+    const std::string source = randomBytes(300);
+    writeFile(one / "x", source);
+    ASSERT_TRUE(split(one / "x", 100, other / "x"));
+    struct stat a, b;
+    ASSERT_EQ(::stat((one / "x").c_str(), &a) | ::stat((other / "x.000").c_str(), &b), 0);
+    ASSERT_EQ(a.st_ino, b.st_ino) << "the two disks numbered their files differently";
+    EXPECT_EQ(host.notices, std::vector<std::string>{completion(3, other / "x.BAT")});
+    EXPECT_EQ(readFile(other / "x.000") + readFile(other / "x.001") + readFile(other / "x.002"),
+              source);
+}
+#endif
 
 TEST_F(SplitRun, RerunWithLargerPiecesReplacesEveryPieceAndTheScript)
 {
@@ -434,5 +488,234 @@ TEST_F(SplitRun, SplitStartedFromThePumpRunsWholeInsideTheFirst)
     EXPECT_EQ(readFile(dir / "outer.bin.002"), outer.substr(200));
     EXPECT_EQ(readFile(dir / "inner.bin.002"), inner.substr(400));
 }
+
+TEST_F(SplitRun, EveryCharacterTheInterpreterReadsIsQuotedAndJoinsBack)
+{
+    for (const std::string name : {"a+b.bin", "a,b.bin", "a=b.bin", "a;b.bin", "a'b.bin",
+                                   "a[b]{c}.bin", "a~b.bin", "a`b.bin", "a b.bin", "a&b.bin",
+                                   "a(b).bin", "a^b.bin", "a!b.bin", "50%.bin", "一个 文件.bin"}) {
+        TempDir scratch;
+        const std::string source = randomBytes(250, 5);
+        writeFile(scratch / name, source);
+        host.notices.clear();
+        ASSERT_TRUE(split(scratch / name, 100, scratch / name));
+        ASSERT_EQ(host.notices, std::vector<std::string>{completion(3, scratch / name + ".BAT")});
+        fs::rename(fromUtf8(scratch / name), scratch.path() / "original");
+        EXPECT_NO_THROW(ScriptRunner::run(scratch.path(), readFile(scratch / name + ".BAT")))
+            << name;
+        EXPECT_EQ(readFile(scratch / name), source) << name;
+    }
+}
+
+TEST_F(SplitRun, NamesTheScriptCannotCarryAreRefusedBeforeAnyPiece)
+{
+    writeFile(dir / "a.bin", randomBytes(300));
+    // What goes into the script is oname's bare name: an output folder
+    // ending in a separator with no file chosen leaves it empty.
+    for (const std::string& oname : {dir.folder(), dir / "a\r\ndel *.*", dir / "a\"b", dir / "a|b",
+                                     dir / "a<b", dir / "a>b", dir / "a*.bin"}) {
+        host.notices.clear();
+        EXPECT_TRUE(split(dir / "a.bin", 100, oname));
+        expectErrorNotice({"请"});
+    }
+    EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"a.bin"});
+    EXPECT_TRUE(host.captions.empty());
+}
+
+#ifndef _WIN32
+
+TEST_F(SplitRun, NewPiecesTakeThePermissionsTheUmaskAllows)
+{
+    writeFile(dir / "a.bin", randomBytes(300));
+    for (const auto& [mask, expected] :
+         {std::pair{0022, fs::perms(0644)}, {0077, fs::perms(0600)}}) {
+        const mode_t before = ::umask(static_cast<mode_t>(mask));
+        TempDir out;
+        split(dir / "a.bin", 100, out / "a.bin");
+        ::umask(before);
+        for (const std::string name : {"a.bin.000", "a.bin.002", "a.bin.BAT"})
+            EXPECT_EQ(fs::status(out / name).permissions(), expected) << name << " " << mask;
+    }
+}
+
+// What a hostile or careless folder holds where the pieces go: the run must
+// never hang, never write into something that is not a file, and always say
+// what stopped it. A hang fails the test through the alarm.
+TEST_F(SplitRun, HostileOutputsAreRefusedWithoutHanging)
+{
+    ::alarm(60);
+    const std::string source = randomBytes(300, 4);
+    struct Case
+    {
+        std::string what;
+        std::function<void(const TempDir&)> prepare;
+        std::string notice;
+    };
+    const auto fifo = [](const std::string& name) {
+        return [name](const TempDir& d) { ASSERT_EQ(::mkfifo((d / name).c_str(), 0600), 0); };
+    };
+    const std::vector<Case> cases{
+        {"pipe as a piece", fifo("a.bin.001"), "a.bin.001”不是普通文件"},
+        {"pipe as the script", fifo("a.bin.BAT"), "a.bin.BAT”不是普通文件"},
+        {"folder as a piece",
+         [](const TempDir& d) { fs::create_directory(d.path() / "a.bin.000"); }, "a.bin.000"},
+        {"device as a piece",
+         [](const TempDir& d) { fs::create_symlink("/dev/full", d.path() / "a.bin.002"); },
+         "a.bin.002”不是普通文件"},
+    };
+    for (const Case& c : cases) {
+        TempDir out;
+        c.prepare(out);
+        writeFile(dir / "a.bin", source);
+        host.notices.clear();
+        EXPECT_TRUE(split(dir / "a.bin", 100, out / "a.bin")) << c.what;
+        ASSERT_EQ(host.notices.size(), 1u) << c.what;
+        EXPECT_NE(host.notices[0].find(c.notice), std::string::npos) << host.notices[0];
+        EXPECT_EQ(readFile(dir / "a.bin"), source) << c.what;
+        if (c.what != "pipe as the script") {
+            EXPECT_FALSE(fs::exists(out / "a.bin.BAT")) << c.what;
+        }
+    }
+    ::alarm(0);
+}
+
+TEST_F(SplitRun, LongChineseAndOddNamesSplitOrAreRefusedClearly)
+{
+    // A 300-character path of Chinese folders and an 80-character name
+    // (240 bytes, near the file system's limit) split and join back.
+    std::string chinese;
+    for (int i = 0; i < 40; ++i)
+        chinese += "文件";
+    fs::path folder = dir.path();
+    for (int i = 0; i < 4; ++i)
+        folder /= testsupport::fromUtf8(chinese.substr(0, 3 * 60));
+    fs::create_directories(folder);
+    const std::string base = testsupport::toUtf8(folder) + "/" + chinese;
+    const std::string source = randomBytes(250, 8);
+    writeFile(base, source);
+    ASSERT_TRUE(split(base, 100, base));
+    EXPECT_EQ(host.notices, std::vector<std::string>{completion(3, base + ".BAT")});
+    fs::rename(fromUtf8(base), dir.path() / "original");
+    ScriptRunner::run(folder, readFile(base + ".BAT"));
+    EXPECT_EQ(readFile(base), source);
+
+    // An output name the file system cannot take is named as too long.
+    host.notices.clear();
+    EXPECT_TRUE(split(dir / "original", 100, dir / (chinese + chinese)));
+    expectErrorNotice({"无法创建文件", "文件名太长"});
+}
+
+TEST_F(SplitRun, WindowEventsArePumpedDuringALongPiece)
+{
+    // A slow disk: every step of the copy takes 20 ms. Pieces of 4 MiB
+    // take four steps each, so events are pumped inside the piece too.
+    class SlowDisk : public tarvolin::SystemCalls
+    {
+    public:
+        SlowDisk() { install(this); }
+        ~SlowDisk() override { install(nullptr); }
+        ssize_t copyFileRange(int in, int out, std::size_t count) override
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            return SystemCalls::copyFileRange(in, out, count);
+        }
+    } slow;
+    const std::string source = randomBytes((std::size_t{8} << 20) + 1, 6);
+    writeFile(dir / "a.bin", source);
+    std::vector<std::uintmax_t> sizesAtPumps;
+    host.onPump = [&](int) { sizesAtPumps.push_back(fs::file_size(dir / "a.bin.000")); };
+    ASSERT_TRUE(split(dir / "a.bin", 4 << 20, dir / "a.bin"));
+    EXPECT_EQ(readFile(dir / "a.bin.000"), source.substr(0, 4 << 20));
+    ASSERT_GT(host.pumps, 3) << "no pump inside a piece";
+    EXPECT_LT(sizesAtPumps.front(), std::uintmax_t{4} << 20)
+        << "the first pump came after the piece";
+}
+
+// Each system call of the run made to misbehave once: the run either goes
+// on (an interrupted or partial call is resumed, a refused in-system copy
+// falls back to reading and writing) and joins back byte for byte, or ends
+// in its error notice, keeping the pieces before the fault whole and writing
+// no script. No descriptor stays open either way (TearDown counts them).
+TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
+{
+    using testsupport::FaultyCalls;
+    using Call = FaultyCalls::Call;
+    using Effect = FaultyCalls::Effect;
+    struct Case
+    {
+        FaultyCalls::Fault fault;
+        std::string notice; // empty: the split completes
+        int wholePieces;    // pieces that must be byte-exact when it fails
+    };
+    // Three pieces of 100 bytes, a call each; closes: the pieces, the source
+    // before the last piece, the script.
+    const std::vector<Case> cases{
+        {{Call::read, 1, Effect::fail, EINTR}, "", 3},
+        {{Call::write, 2, Effect::fail, EINTR}, "", 3},
+        {{Call::write, 2, Effect::half}, "", 3},
+        {{Call::read, 2, Effect::half}, "", 3},
+        {{Call::copyFileRange, 2, Effect::fail, EXDEV}, "", 3},
+        {{Call::copyFileRange, 1, Effect::fail, ENOSYS}, "", 3},
+        {{Call::copyFileRange, 3, Effect::fail, EINVAL}, "", 3},
+        {{Call::copyFileRange, 2, Effect::half}, "", 3},
+        {{Call::copyFileRange, 2, Effect::nothing}, "读取不完整", 1},
+        {{Call::copyFileRange, 3, Effect::fail, ENOSPC},
+         "无法写入文件“" + dir / "a.bin.002" + "”：磁盘空间不足",
+         2},
+        {{Call::read, 3, Effect::nothing}, "读取不完整", 2},
+        {{Call::read, 2, Effect::fail, EIO},
+         "无法读取文件“" + dir / "a.bin" + "”：磁盘读写出错",
+         1},
+        {{Call::write, 3, Effect::fail, ENOSPC},
+         "无法写入文件“" + dir / "a.bin.002" + "”：磁盘空间不足",
+         2},
+        {{Call::write, 1, Effect::nothing}, "磁盘空间不足", 0},
+        {{Call::open, 3, Effect::fail, EMFILE},
+         "无法创建文件“" + dir / "a.bin.001" + "”：打开的文件太多",
+         1},
+        {{Call::truncate, 1, Effect::fail, EIO}, "无法清空文件“" + dir / "a.bin.000" + "”", 0},
+        {{Call::close, 2, Effect::fail, EIO}, "无法关闭文件“" + dir / "a.bin.001" + "”", 1},
+        {{Call::close, 5, Effect::fail, EIO}, "无法关闭文件“" + dir / "a.bin.BAT" + "”", 3},
+        {{Call::close, 4, Effect::fail, EINTR}, "", 3},
+        {{Call::read, 2, Effect::outOfMemory}, "内存不足", 1},
+        {{Call::write, 1, Effect::strange}, "意外的异常", 0},
+    };
+    const std::string source = randomBytes(250, 11);
+    for (const Case& c : cases) {
+        for (const std::string& name : listFolder(dir.path()))
+            fs::remove(dir / name);
+        writeFile(dir / "a.bin", source);
+        writeFile(dir / "a.bin.000", std::string(500, 'x')); // an older, longer piece
+        host.notices.clear();
+        const bool viaCopy = c.fault.call == Call::copyFileRange;
+        {
+            // Where the copy is not the fault, the system refuses it, so that
+            // the run reads and writes.
+            std::vector<FaultyCalls::Fault> faults{c.fault};
+            if (!viaCopy)
+                faults.push_back({Call::copyFileRange, 0, Effect::fail, ENOSYS});
+            FaultyCalls calls(faults);
+            EXPECT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
+        }
+        const std::string context =
+            std::to_string(static_cast<int>(c.fault.call)) + "@" + std::to_string(c.fault.nth);
+        if (c.notice.empty()) {
+            ASSERT_EQ(host.notices, std::vector<std::string>{completion(3, dir / "a.bin.BAT")})
+                << context;
+        } else {
+            ASSERT_EQ(host.notices.size(), 1u) << context;
+            EXPECT_TRUE(startsWith(host.notices[0], errorPrefix + c.notice) ||
+                        host.notices[0].find(c.notice) != std::string::npos)
+                << context << ": " << host.notices[0];
+            EXPECT_FALSE(fs::exists(dir / "a.bin.BAT") && c.wholePieces < 3) << context;
+        }
+        for (int i = 0; i < c.wholePieces; ++i) {
+            EXPECT_EQ(readFile(dir / ("a.bin.00" + std::to_string(i))), source.substr(i * 100, 100))
+                << context << " piece " << i;
+        }
+    }
+}
+
+#endif
 
 } // namespace

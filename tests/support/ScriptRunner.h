@@ -109,8 +109,10 @@ private:
         } else {
             const std::size_t end = line.find("/B", at);
             raw = line.substr(at, end - at);
-            if (raw.find_first_of(" \"") != std::string::npos)
-                throw std::runtime_error("bare name with a blank or quote: " + raw);
+            // The interpreter ends a bare name at a blank or one of its
+            // delimiters, joins at "+" and reads & ( ) ^ ! | < > itself.
+            if (raw.find_first_of(" \t,;=+&()^!|<>\"") != std::string::npos)
+                throw std::runtime_error("bare name the interpreter would cut or read: " + raw);
             at = end;
         }
         std::string unescaped;

@@ -1,0 +1,66 @@
+#include "SystemCalls.h"
+
+#ifndef _WIN32
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tarvolin {
+
+namespace {
+
+SystemCalls systemOwn;
+SystemCalls* inUse = &systemOwn;
+
+} // namespace
+
+int SystemCalls::open(const char* path, int flags, mode_t mode)
+{
+    return ::open(path, flags, mode);
+}
+
+ssize_t SystemCalls::read(int fd, void* buffer, std::size_t count)
+{
+    return ::read(fd, buffer, count);
+}
+
+ssize_t SystemCalls::write(int fd, const void* data, std::size_t count)
+{
+    return ::write(fd, data, count);
+}
+
+ssize_t SystemCalls::copyFileRange(int in, int out, std::size_t count)
+{
+#ifdef __linux__
+    return ::copy_file_range(in, nullptr, out, nullptr, count, 0);
+#else
+    (void)in, (void)out, (void)count;
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
+int SystemCalls::truncate(int fd, off_t length)
+{
+    return ::ftruncate(fd, length);
+}
+
+int SystemCalls::close(int fd)
+{
+    return ::close(fd);
+}
+
+SystemCalls& SystemCalls::current()
+{
+    return *inUse;
+}
+
+void SystemCalls::install(SystemCalls* calls)
+{
+    inUse = calls != nullptr ? calls : &systemOwn;
+}
+
+} // namespace tarvolin
+
+#endif

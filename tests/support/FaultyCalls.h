@@ -1,0 +1,119 @@
+#pragma once
+
+// System calls that misbehave on purpose: one kind of call fails, comes up
+// short, is interrupted or throws at the moment a test chooses, while every
+// other call goes to the system. Installed for the lifetime of the object.
+
+#include "SystemCalls.h"
+
+#include <cerrno>
+#include <map>
+#include <new>
+#include <stdexcept>
+#include <vector>
+
+namespace testsupport {
+
+class FaultyCalls : public tarvolin::SystemCalls
+{
+public:
+    enum class Call { open, read, write, copyFileRange, truncate, close };
+    enum class Effect {
+        fail,        // returns -1 with the error (a close still releases the descriptor)
+        half,        // moves half the bytes asked for
+        nothing,     // returns 0: the file ended, or nothing could be written
+        outOfMemory, // throws std::bad_alloc
+        strange      // throws an exception the run does not know
+    };
+    struct Fault
+    {
+        Call call;
+        int nth; // the nth call of that kind, from 1; 0 for every call
+        Effect effect = Effect::fail;
+        int error = 0;
+    };
+
+    explicit FaultyCalls(std::vector<Fault> faults) : m_faults(std::move(faults)) { install(this); }
+    ~FaultyCalls() override { install(nullptr); }
+    FaultyCalls(const FaultyCalls&) = delete;
+    FaultyCalls& operator=(const FaultyCalls&) = delete;
+
+    int count(Call call) const { return m_counts.count(call) ? m_counts.at(call) : 0; }
+
+    int open(const char* path, int flags, mode_t mode) override
+    {
+        const Fault* fault = hit(Call::open);
+        return fault ? misbehave<int>(*fault, 0) : SystemCalls::open(path, flags, mode);
+    }
+    ssize_t read(int fd, void* buffer, std::size_t count) override
+    {
+        if (const Fault* fault = hit(Call::read))
+            return misbehave<ssize_t>(
+                *fault, count, [&](std::size_t n) { return SystemCalls::read(fd, buffer, n); });
+        return SystemCalls::read(fd, buffer, count);
+    }
+    ssize_t write(int fd, const void* data, std::size_t count) override
+    {
+        if (const Fault* fault = hit(Call::write))
+            return misbehave<ssize_t>(
+                *fault, count, [&](std::size_t n) { return SystemCalls::write(fd, data, n); });
+        return SystemCalls::write(fd, data, count);
+    }
+    ssize_t copyFileRange(int in, int out, std::size_t count) override
+    {
+        if (const Fault* fault = hit(Call::copyFileRange))
+            return misbehave<ssize_t>(*fault, count, [&](std::size_t n) {
+                return SystemCalls::copyFileRange(in, out, n);
+            });
+        return SystemCalls::copyFileRange(in, out, count);
+    }
+    int truncate(int fd, off_t length) override
+    {
+        const Fault* fault = hit(Call::truncate);
+        return fault ? misbehave<int>(*fault, 0) : SystemCalls::truncate(fd, length);
+    }
+    int close(int fd) override
+    {
+        const Fault* fault = hit(Call::close);
+        if (fault == nullptr)
+            return SystemCalls::close(fd);
+        SystemCalls::close(fd); // a failed close releases the descriptor all the same
+        return misbehave<int>(*fault, 0);
+    }
+
+private:
+    // The fault that this call of the kind meets, if any.
+    const Fault* hit(Call call)
+    {
+        const int n = ++m_counts[call];
+        for (const Fault& fault : m_faults) {
+            if (fault.call == call && (fault.nth == 0 || fault.nth == n))
+                return &fault;
+        }
+        return nullptr;
+    }
+
+    template <typename R, typename Move = R (*)(std::size_t)>
+    R misbehave(const Fault& fault, std::size_t count, Move move = nullptr)
+    {
+        switch (fault.effect) {
+        case Effect::half:
+            return move(count > 1 ? count / 2 : count);
+        case Effect::nothing:
+            return 0;
+        case Effect::outOfMemory:
+            throw std::bad_alloc();
+        case Effect::strange:
+            throw std::runtime_error("意外的异常");
+        case Effect::fail:
+            break;
+        }
+        errno = fault.error;
+        return -1;
+    }
+
+    std::vector<Fault> m_faults;
+    std::map<Call, int> m_counts;
+};
+
+} // namespace testsupport
