@@ -335,17 +335,20 @@ TEST_F(SplitRun, NeverWritesOverItsOwnSource)
         std::string sfile, oname, refused;
         std::function<void(const TempDir&)> prepare = [](const TempDir&) {};
     };
-    const std::vector<Case> cases{
+    std::vector<Case> cases{
         {"x.000", "x", "x.000"}, // the first piece
         {"x.002", "x", "x.002"}, // the last piece
         {"x.BAT", "x", "x.BAT"}, // the script
         {"x.002", "sub/../x", "x.002",
          [](const TempDir& d) { fs::create_directory(d.path() / "sub"); }},
-        {"s.bin", "x", "x.001",
-         [](const TempDir& d) { fs::create_symlink(d.path() / "s.bin", d.path() / "x.001"); }},
         {"h.bin", "x", "x.001",
          [](const TempDir& d) { fs::create_hard_link(d.path() / "h.bin", d.path() / "x.001"); }},
     };
+#ifndef _WIN32 // Wine makes no symbolic links
+    cases.push_back({"s.bin", "x", "x.001", [](const TempDir& d) {
+                         fs::create_symlink(d.path() / "s.bin", d.path() / "x.001");
+                     }});
+#endif
     for (const Case& c : cases) {
         TempDir scratch;
         writeFile(scratch / c.sfile, source);

@@ -2,6 +2,7 @@
 // the ANSI code page in the script, and Chinese failure descriptions from
 // Windows error codes. Run under code page 936 (GBK).
 
+#include "FileServices.h"
 #include "PieceBuffer.h"
 #include "RecordingHost.h"
 #include "SplitRun.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <windows.h>
@@ -102,15 +104,27 @@ TEST_F(WindowsSplit, ChineseNamesGoThroughTheWideApiAndIntoTheScriptInGbk)
                                                    "\"/B\r\n");
 }
 
-TEST_F(WindowsSplit, NameOutsideTheCodePageEndsAtTheScript)
+TEST_F(WindowsSplit, NameOutsideTheCodePageIsRefusedBeforeAnyPiece)
 {
     const std::string name = "한국어.bin"; // Hangul is not in code page 936
     writeFile(dir / name, randomBytes(300));
     EXPECT_TRUE(split(dir / name, 100, dir / name));
     EXPECT_EQ(notice().rfind(errorPrefix, 0), 0u) << notice();
-    EXPECT_NE(notice().find("한국어"), std::string::npos) << notice();
-    EXPECT_TRUE(fs::exists(fromUtf8(dir / (name + ".002"))));
-    EXPECT_FALSE(fs::exists(fromUtf8(dir / (name + ".BAT"))));
+    EXPECT_NE(notice().find("“한국어.bin”"), std::string::npos) << notice();
+    EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{name});
+}
+
+TEST_F(WindowsSplit, SlashSeparatesLikeBackslash)
+{
+    // "D:/out/" typed into the output folder field: the script names bare files.
+    const std::string source = randomBytes(250, 2);
+    writeFile(dir / "a.bin", source);
+    std::string folder = dir.folder();
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    ASSERT_TRUE(split(dir / "a.bin", 100, folder + "a.bin"));
+    ASSERT_TRUE(completed()) << notice();
+    EXPECT_EQ(readFile(dir / "a.bin.BAT"),
+              "COPY/B a.bin.000/B+a.bin.001/B+a.bin.002/B a.bin/B\r\n");
 }
 
 TEST_F(WindowsSplit, FailuresAreDescribedInChinese)
@@ -147,13 +161,25 @@ TEST_F(WindowsSplit, FullDiskIsAFailure)
     EXPECT_FALSE(fs::exists(fromUtf8(std::string(drive) + "big.bin.BAT")));
 }
 
-TEST_F(WindowsSplit, SourceOfTwoGibibytesIsTooLarge)
+TEST_F(WindowsSplit, LengthsBeyondFourGibibytesAreRead)
 {
     writeFile(dir / "huge.bin", "");
-    fs::resize_file(dir.path() / "huge.bin", std::uintmax_t{1} << 31);
+    const std::int64_t length = (std::int64_t{5} << 30) + 3;
+    fs::resize_file(dir.path() / "huge.bin", static_cast<std::uintmax_t>(length)); // sparse
+    EXPECT_EQ(tarvolin::FileServices::fileLength(dir / "huge.bin"), length);
+    // 5 GiB in pieces of 100 bytes would need far more than 32767 pieces.
     EXPECT_TRUE(split(dir / "huge.bin", 100, dir / "huge.bin"));
-    EXPECT_NE(notice().find("太大"), std::string::npos) << notice();
+    EXPECT_NE(notice().find("32767"), std::string::npos) << notice();
     EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"huge.bin"});
+}
+
+TEST_F(WindowsSplit, NeverWritesOverItsOwnSource)
+{
+    const std::string source = randomBytes(300, 3);
+    writeFile(dir / "x.001", source);
+    EXPECT_TRUE(split(dir / "x.001", 100, dir / "x"));
+    EXPECT_NE(notice().find("被分割文件本身"), std::string::npos) << notice();
+    EXPECT_EQ(readFile(dir / "x.001"), source);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "TestFiles.h"
 
+#include <fstream>
 #include <stdexcept>
 
 #ifdef _WIN32
@@ -65,19 +66,25 @@ public:
     }
 
     // Runs every line inside folder: each line writes its target with the
-    // sources joined, read before the target is written (so a line whose
-    // first source is the target appends to it).
+    // sources joined; a line whose first source is the target appends to it.
+    // Files are streamed, so pieces of gigabytes join as well.
     static void run(const fs::path& folder, const std::string& script)
     {
         for (const std::string& line : splitLines(script)) {
             const CopyCommand command = parseLine(line);
-            std::string joined;
             for (const std::string& source : command.sources) {
                 if (!fs::exists(inFolder(folder, source)))
                     throw std::runtime_error("missing source " + source);
-                joined += readFile(toUtf8(inFolder(folder, source)));
             }
-            writeFile(toUtf8(inFolder(folder, command.target)), joined);
+            const bool appends = command.sources.front() == command.target;
+            std::ofstream target(inFolder(folder, command.target),
+                                 std::ios::binary | (appends ? std::ios::app : std::ios::trunc));
+            for (std::size_t i = appends ? 1 : 0; i < command.sources.size(); ++i) {
+                std::ifstream source(inFolder(folder, command.sources[i]), std::ios::binary);
+                target << source.rdbuf();
+            }
+            if (!target.flush())
+                throw std::runtime_error("cannot write " + command.target);
         }
     }
 
