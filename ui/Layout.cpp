@@ -40,7 +40,7 @@ constexpr Control form2Controls[] = {
 
 } // namespace
 
-const Window form1{
+constinit const Window form1{
     "Form1",
     "Tarvolin——Quenby作品   V1.0",
     {2370, 1635, 7095, 5565},
@@ -49,7 +49,7 @@ const Window form1{
     form1Controls,
 };
 
-const Window form2{
+constinit const Window form2{
     "Form2",
     "关于",
     {4035, 3240, 3450, 1785},

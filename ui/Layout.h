@@ -98,7 +98,8 @@ struct Window
     const Control& control(std::string_view controlName) const;
 };
 
-// The main window and the About window.
+// The main window and the About window; constant-initialized, so they may be
+// read during static initialization.
 extern const Window form1;
 extern const Window form2;
 
