@@ -75,6 +75,28 @@ const Control& Window::control(std::string_view controlName) const
     return *found;
 }
 
+Rect Window::twipsInClient(const Control& c) const
+{
+    Rect place = c.twips;
+    for (const Control* container = find(c.container); container != nullptr;
+         container = find(container->container)) {
+        place.left += container->twips.left;
+        place.top += container->twips.top;
+    }
+    return place;
+}
+
+Rect Window::pixelsInClient(const Control& c, int dpi) const
+{
+    Rect place = c.pixels(dpi);
+    for (const Control* container = find(c.container); container != nullptr;
+         container = find(container->container)) {
+        place.left += twipsToPixels(container->twips.left, dpi);
+        place.top += twipsToPixels(container->twips.top, dpi);
+    }
+    return place;
+}
+
 std::vector<const Control*> focusOrder(const Window& window)
 {
     std::vector<const Control*> order;

@@ -111,6 +111,10 @@ TEST_F(MainWindow, HoldsEveryControlAsLaidOut)
             EXPECT_EQ(textOf(widget).toStdString(), c.text) << name;
         }
         EXPECT_TRUE(widget->isEnabled() && widget->isVisible()) << name;
+        const layout::Rect inClient = layout::form1.pixelsInClient(c);
+        EXPECT_EQ(QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size()),
+                  QRect(inClient.left, inClient.top, inClient.width, inClient.height))
+            << name;
     }
     for (const char* name : {"Label3", "Lab1", "Label5", "Label6", "Label7"}) {
         auto* label = control<QLabel>(name);
