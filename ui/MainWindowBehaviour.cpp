@@ -1,0 +1,115 @@
+#include "MainWindowBehaviour.h"
+
+#include "FileServices.h"
+#include "MainWindowView.h"
+#include "NumberServices.h"
+#include "SplitRun.h"
+
+#include <exception>
+#include <optional>
+
+namespace tarvolin {
+
+MainWindowBehaviour::MainWindowBehaviour(MainWindowView& view) : m_view(view) {}
+
+void MainWindowBehaviour::Form_Load()
+{
+    m_view.setLab1Tag(m_view.lab1Caption());
+}
+
+void MainWindowBehaviour::Drive1_Change()
+{
+    try {
+        m_view.setLab1Caption(m_view.lab1Tag());
+        // A drive that is not ready fails here (false), silently: the
+        // folder and file lists stay where they were.
+        m_view.setDir1Path(m_view.drive1Drive());
+    } catch (const std::exception&) {
+    }
+}
+
+void MainWindowBehaviour::Dir1_Change()
+{
+    m_view.setFile1Path(m_view.dir1Path());
+}
+
+void MainWindowBehaviour::File1_Click()
+{
+    if (m_view.file1EntryCount() <= 0)
+        return;
+    const std::string folder = m_view.dir1Path();
+    const std::string name = m_view.file1FileName();
+    if (folder.empty() || folder.back() != FileServices::separator) {
+        m_view.setLab1Caption(folder + FileServices::separator + name);
+        m_view.setText2(folder + FileServices::separator);
+    } else {
+        m_view.setLab1Caption(folder + name);
+        m_view.setText2(folder);
+    }
+    m_view.setLab1ToolTip(lengthToolTip(FileServices::fullLength(m_view.lab1Caption())));
+}
+
+std::string MainWindowBehaviour::lengthToolTip(std::int64_t length)
+{
+    return "被分割文件长度：（字节）" +
+           (length >= 0 ? NumberServices::decimalText(length)
+                        : std::string("未知（文件已不存在或无法读取）"));
+}
+
+void MainWindowBehaviour::Form_Unload()
+{
+    m_view.endProgram();
+}
+
+void MainWindowBehaviour::Command1_Click()
+{
+    m_view.endProgram();
+}
+
+void MainWindowBehaviour::command2_Click()
+{
+    m_view.showAbout();
+}
+
+void MainWindowBehaviour::Command3_Click()
+{
+    // Every failure here is the click's own and ends it without a word; the
+    // split reports its own failures. The values are copies, so whatever the
+    // user changes while the split runs does not reach it.
+    try {
+        const std::string sfile = m_view.lab1Caption();
+        const std::string sizeText = m_view.text1();
+        const std::string folder = m_view.text2();
+        const std::string name = m_view.file1FileName();
+        const std::string oname = folder + name;
+        const std::optional<std::int32_t> splitsize = NumberServices::numberFromText(sizeText);
+        if (!splitsize)
+            return;
+        splitlt(sfile, *splitsize, oname);
+    } catch (const std::exception&) {
+    }
+}
+
+bool MainWindowBehaviour::splitlt(const std::string& sfile, std::int32_t splitsize,
+                                  const std::string& oname)
+{
+    ViewSplitHost host(m_view);
+    return tarvolin::splitlt(host, m_pieceBuffer, sfile, splitsize, oname);
+}
+
+void ViewSplitHost::showNotice(const std::string& text)
+{
+    m_view.showNotice(text);
+}
+
+void ViewSplitHost::setProgressCaption(const std::string& text)
+{
+    m_view.setFrame3Caption(text);
+}
+
+void ViewSplitHost::pumpEvents()
+{
+    m_view.pumpEvents();
+}
+
+} // namespace tarvolin
