@@ -260,7 +260,7 @@ TEST_F(MainWindow, ManySmallPiecesRepaintOnlyTheCaptionAndNotForEachPiece)
     ASSERT_TRUE(form.splitlt(dir / "a.bin", 2, dir / "a.bin")); // 1000 pieces
     // A repaint an interval, and one more that a late timer makes up, however
     // fast or slow the machine is.
-    const qint64 intervals = clock.elapsed() / tarvolin::WindowSplitHost::repaintInterval;
+    const qint64 intervals = clock.elapsed() / tarvolin::ProgressCaption::repaintInterval;
     EXPECT_LE(framePaints.paints, 2 * intervals + 2) << "the screen need not follow every piece";
     EXPECT_LT(framePaints.paints, 1000);
     EXPECT_LT(framePaints.tallest, 40) << "only the caption's strip";
