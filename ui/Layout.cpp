@@ -8,9 +8,10 @@ namespace tarvolin::layout {
 
 namespace {
 
-// Part 2.1: the main window. Containers come before what they hold.
+// The main window. Containers come before what they hold.
 constexpr Control form1Controls[] = {
-    // name       kind                 container  text                      left   top  width height  tab
+    // name       kind                 container  text                      left   top  width height
+    // tab
     {"Frame1", Kind::Frame, "Form1", "", {0, -60, 7095, 4875}, 0},
     {"Frame3", Kind::Frame, "Frame1", "请选择要分割的文件:", {120, 130, 6855, 3120}, 3},
     {"Drive1", Kind::DriveList, "Frame3", "", {120, 240, 3135, 300}, 4},
@@ -30,7 +31,7 @@ constexpr Control form1Controls[] = {
     {"command2", Kind::CommandButton, "Frame2", "关于", {5040, 240, 1815, 375}, 16},
 };
 
-// Part 3.1: the About window; every control lies on the window itself.
+// The About window; every control lies on the window itself.
 constexpr Control form2Controls[] = {
     {"Image1", Kind::Image, "Form2", "", {120, 480, 510, 495}, noTabIndex},
     {"Label1", Kind::Label, "Form2", "Tarvolin v1.0版", {840, 360, 2175, 255}, 0},
@@ -44,7 +45,10 @@ constinit const Window form1{
     "Form1",
     "Tarvolin——Quenby作品   V1.0",
     {2370, 1635, 7095, 5565},
-    {.sizable = true, .systemMenu = true, .minimizeBox = true, .maximizeBox = false,
+    {.sizable = true,
+     .systemMenu = true,
+     .minimizeBox = true,
+     .maximizeBox = false,
      .closeBox = true},
     form1Controls,
 };
@@ -53,7 +57,10 @@ constinit const Window form2{
     "Form2",
     "关于",
     {4035, 3240, 3450, 1785},
-    {.sizable = false, .systemMenu = true, .minimizeBox = false, .maximizeBox = false,
+    {.sizable = false,
+     .systemMenu = true,
+     .minimizeBox = false,
+     .maximizeBox = false,
      .closeBox = true},
     form2Controls,
 };

@@ -64,7 +64,7 @@ constexpr int noTabIndex = -1;
 
 struct Control
 {
-    std::string_view name;      // as the spec names it: "Drive1", "command2", ...
+    std::string_view name; // as the program names it: "Drive1", "command2", ...
     Kind kind;
     std::string_view container; // a window's name or a frame's name
     std::string_view text;      // caption or initial text; empty for none
@@ -77,8 +77,8 @@ struct Control
 // The window's frame and title bar.
 struct Frame
 {
-    bool sizable;     // sizable border; otherwise a fixed single border
-    bool systemMenu;  // the icon's system menu in the title bar
+    bool sizable;    // sizable border; otherwise a fixed single border
+    bool systemMenu; // the icon's system menu in the title bar
     bool minimizeBox;
     bool maximizeBox;
     bool closeBox;
@@ -88,9 +88,9 @@ struct Window
 {
     std::string_view name;
     std::string_view caption;
-    Rect client;     // client area: its top-left corner on the screen and its size
+    Rect client; // client area: its top-left corner on the screen and its size
     Frame frame;
-    std::span<const Control> controls; // in the spec's order, containers first
+    std::span<const Control> controls; // in the stored order, containers first
 
     // The control named name; nullptr when the window has none.
     const Control* find(std::string_view controlName) const;

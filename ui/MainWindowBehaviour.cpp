@@ -4,6 +4,7 @@
 #include "MainWindowView.h"
 #include "NumberServices.h"
 #include "SplitRun.h"
+#include "ViewSplitHost.h"
 
 #include <exception>
 #include <optional>
@@ -51,9 +52,9 @@ void MainWindowBehaviour::File1_Click()
 
 std::string MainWindowBehaviour::lengthToolTip(std::int64_t length)
 {
-    return "被分割文件长度：（字节）" +
-           (length >= 0 ? NumberServices::decimalText(length)
-                        : std::string("未知（文件已不存在或无法读取）"));
+    return "被分割文件长度：（字节）" + (length >= 0
+                                             ? NumberServices::decimalText(length)
+                                             : std::string("未知（文件已不存在或无法读取）"));
 }
 
 void MainWindowBehaviour::Form_Unload()
@@ -95,21 +96,6 @@ bool MainWindowBehaviour::splitlt(const std::string& sfile, std::int32_t splitsi
 {
     ViewSplitHost host(m_view);
     return tarvolin::splitlt(host, m_pieceBuffer, sfile, splitsize, oname);
-}
-
-void ViewSplitHost::showNotice(const std::string& text)
-{
-    m_view.showNotice(text);
-}
-
-void ViewSplitHost::setProgressCaption(const std::string& text)
-{
-    m_view.setFrame3Caption(text);
-}
-
-void ViewSplitHost::pumpEvents()
-{
-    m_view.pumpEvents();
 }
 
 } // namespace tarvolin

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "PieceBuffer.h"
-#include "SplitHost.h"
 
 #include <cstdint>
 #include <string>
@@ -10,9 +9,9 @@ namespace tarvolin {
 
 class MainWindowView;
 
-// What the main window Form1 does (Parts 2.1, 2.2, 2.3 and the window's
-// side of 1.3), whatever toolkit draws it: the event handlers and the split
-// operation splitlt. It reads and writes the window only through its view
+// What the main window Form1 does, whatever toolkit draws it: the event
+// handlers of the window, its lists and buttons, and the split operation
+// splitlt. It reads and writes the window only through its view
 // and keeps no state but the piece buffer; the controls hold the selection.
 //
 // A front-end creates one behaviour over its view, calls Form_Load once its
@@ -66,21 +65,6 @@ public:
 private:
     MainWindowView& m_view;
     PieceBuffer m_pieceBuffer;
-};
-
-// Connects a split run to the main window's view: notices, the progress
-// caption of Frame3, and the event pump.
-class ViewSplitHost : public SplitHost
-{
-public:
-    explicit ViewSplitHost(MainWindowView& view) : m_view(view) {}
-
-    void showNotice(const std::string& text) override;
-    void setProgressCaption(const std::string& text) override;
-    void pumpEvents() override;
-
-private:
-    MainWindowView& m_view;
 };
 
 } // namespace tarvolin

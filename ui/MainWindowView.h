@@ -5,10 +5,10 @@
 namespace tarvolin {
 
 // What the main window's behaviour (MainWindowBehaviour) reads and writes
-// of the window: the control properties of Parts 2.1 and 2.2 and the window
-// services of Part 4.1. Each front-end (Qt, Win32) implements it over its
-// own controls. Paths and texts are UTF-8; paths are in the platform's
-// native form (a folder path ends in a separator only at a drive's root).
+// of the window: the properties of its controls and the window services
+// (notice, event pump, end of the program, the About window). Each front-end (Qt, Win32) implements
+// it over its own controls. Paths and texts are UTF-8; paths are in the platform's native form (a
+// folder path ends in a separator only at a drive's root).
 class MainWindowView
 {
 public:

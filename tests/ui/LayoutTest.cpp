@@ -1,5 +1,5 @@
-// The stored layouts against the spec (Parts 2.1 and 3.1): the one place
-// besides the table where the numbers are written, to check the table.
+// The stored layouts against the numbers the windows were designed with:
+// the one place besides the table where they are written, to check it.
 
 #include "Layout.h"
 
@@ -162,7 +162,7 @@ TEST(Layout, FocusOrderFollowsTheTabIndex)
     for (const Control* c : focusOrder(form1))
         names.push_back(c->name);
     EXPECT_EQ(names, (std::vector<std::string_view>{"Command3", "Drive1", "Dir1", "File1", "Text1",
-                                                     "Text2", "Command1", "command2"}));
+                                                    "Text2", "Command1", "command2"}));
     EXPECT_TRUE(focusOrder(form2).empty()) << "no control of the About window takes the focus";
 }
 

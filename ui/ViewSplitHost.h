@@ -1,0 +1,24 @@
+#pragma once
+
+#include "SplitHost.h"
+
+namespace tarvolin {
+
+class MainWindowView;
+
+// Connects a split run to the main window's view: notices, the progress
+// caption of Frame3, and the event pump.
+class ViewSplitHost : public SplitHost
+{
+public:
+    explicit ViewSplitHost(MainWindowView& view) : m_view(view) {}
+
+    void showNotice(const std::string& text) override;
+    void setProgressCaption(const std::string& text) override;
+    void pumpEvents() override;
+
+private:
+    MainWindowView& m_view;
+};
+
+} // namespace tarvolin
