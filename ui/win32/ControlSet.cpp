@@ -11,6 +11,8 @@ namespace tarvolin {
 namespace {
 
 constexpr int firstId = 100;
+// The opened drive list shows about this many drives.
+constexpr int dropDownRows = 8;
 
 struct Native
 {
@@ -105,8 +107,11 @@ void ControlSet::layOut(int dpi)
     const HFONT font = messageFont(dpi);
     for (size_t i = 0; i < m_controls.size(); ++i) {
         const RECT r = clientRect(m_table, m_table.controls[i], dpi);
+        // A drop-down list's closed box takes its font's height; the height
+        // it is given is the room of its opened list.
+        const int rows = m_table.controls[i].kind == layout::Kind::DriveList ? dropDownRows : 1;
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        MoveWindow(m_controls[i], r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+        MoveWindow(m_controls[i], r.left, r.top, r.right - r.left, (r.bottom - r.top) * rows, TRUE);
     }
     if (m_font != nullptr)
         DeleteObject(m_font);
