@@ -40,7 +40,7 @@ constexpr Control form2Controls[] = {
 
 } // namespace
 
-const Window form1{
+constinit const Window form1{
     "Form1",
     "Tarvolin——Quenby作品   V1.0",
     {2370, 1635, 7095, 5565},
@@ -49,7 +49,7 @@ const Window form1{
     form1Controls,
 };
 
-const Window form2{
+constinit const Window form2{
     "Form2",
     "关于",
     {4035, 3240, 3450, 1785},
@@ -73,6 +73,28 @@ const Control& Window::control(std::string_view controlName) const
     if (found == nullptr)
         throw std::out_of_range(std::string(name) + " has no control " + std::string(controlName));
     return *found;
+}
+
+Rect Window::twipsInClient(const Control& c) const
+{
+    Rect place = c.twips;
+    for (const Control* container = find(c.container); container != nullptr;
+         container = find(container->container)) {
+        place.left += container->twips.left;
+        place.top += container->twips.top;
+    }
+    return place;
+}
+
+Rect Window::pixelsInClient(const Control& c, int dpi) const
+{
+    Rect place = c.pixels(dpi);
+    for (const Control* container = find(c.container); container != nullptr;
+         container = find(container->container)) {
+        place.left += twipsToPixels(container->twips.left, dpi);
+        place.top += twipsToPixels(container->twips.top, dpi);
+    }
+    return place;
 }
 
 std::vector<const Control*> focusOrder(const Window& window)

@@ -96,9 +96,20 @@ struct Window
     const Control* find(std::string_view controlName) const;
     // The control named name; the name must exist.
     const Control& control(std::string_view controlName) const;
+
+    // The control's place measured from the window's client area rather
+    // than from its container (for a toolkit whose frames hold no child
+    // windows), in twips.
+    Rect twipsInClient(const Control& c) const;
+
+    // The same in pixels at dpi, each container's offset rounded on its own,
+    // so it lands exactly where the control lies when each frame is a child
+    // window placed at its own rounded pixels.
+    Rect pixelsInClient(const Control& c, int dpi = defaultDpi) const;
 };
 
-// The main window and the About window.
+// The main window and the About window; constant-initialized, so they may be
+// read during static initialization.
 extern const Window form1;
 extern const Window form2;
 

@@ -56,6 +56,11 @@ std::string MainWindowBehaviour::lengthToolTip(std::int64_t length)
                         : std::string("未知（文件已不存在或无法读取）"));
 }
 
+void MainWindowBehaviour::Form_Unload()
+{
+    m_view.endProgram();
+}
+
 void MainWindowBehaviour::Command1_Click()
 {
     m_view.endProgram();

@@ -40,6 +40,10 @@ public:
     // trailing separator into Text2, the length into Lab1's tooltip.
     void File1_Click();
 
+    // Unload of Form1 (its close box, system menu or close keystroke): ends
+    // the program, as Command1 does; the closing is never cancelled.
+    void Form_Unload();
+
     // Click of Command1 ("关闭"): ends the program.
     void Command1_Click();
 

@@ -4,7 +4,8 @@
 #include "QtWindowServices.h"
 #include "RecordingWindowServices.h"
 #include "TestFiles.h"
-#include "WindowSplitHost.h"
+#include "Layout.h"
+#include "ProgressCaption.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -24,35 +25,42 @@ namespace fs = std::filesystem;
 using testsupport::RecordingWindowServices;
 using testsupport::TempDir;
 
-struct ControlCase
-{
-    const char* name;
-    const char* kind;
-    const char* container;
-    QRect geometry; // pixels
-    QString text;
-};
+namespace layout = tarvolin::layout;
 
-// Every control with its twips / 15.
-const ControlCase controls[] = {
-    {"Frame1", "QGroupBox", "Form1", {0, -4, 473, 325}, ""},
-    {"Frame3", "QGroupBox", "Frame1", {8, 9, 457, 208}, "请选择要分割的文件:"},
-    {"Drive1", "QComboBox", "Frame3", {8, 16, 209, 20}, {}},
-    {"Dir1", "QListWidget", "Frame3", {8, 40, 209, 160}, {}},
-    {"File1", "QListWidget", "Frame3", {224, 16, 225, 186}, {}},
-    {"Frame4", "QGroupBox", "Frame1", {8, 224, 457, 89}, "分割配置信息:"},
-    {"Label3", "QLabel", "Frame4", {8, 16, 113, 17}, "将要被分割文件名："},
-    {"Lab1", "QLabel", "Frame4", {112, 16, 337, 17}, ""},
-    {"Label5", "QLabel", "Frame4", {8, 40, 113, 17}, "分割后文件的大小："},
-    {"Text1", "QLineEdit", "Frame4", {112, 40, 169, 18}, ""},
-    {"Label6", "QLabel", "Frame4", {288, 40, 97, 17}, "单位：bytes/字节"},
-    {"Label7", "QLabel", "Frame4", {8, 64, 113, 17}, "分割后文件保存在："},
-    {"Text2", "QLineEdit", "Frame4", {112, 64, 337, 19}, ""},
-    {"Frame2", "QGroupBox", "Form1", {0, 320, 473, 49}, ""},
-    {"Command3", "QPushButton", "Frame2", {8, 16, 129, 25}, "开始分割"},
-    {"Command1", "QPushButton", "Frame2", {176, 16, 121, 25}, "关闭"},
-    {"command2", "QPushButton", "Frame2", {336, 16, 121, 25}, "关于"},
-};
+// The Qt class of each kind of control.
+const char* qtClass(layout::Kind kind)
+{
+    switch (kind) {
+    case layout::Kind::Frame:
+        return "QGroupBox";
+    case layout::Kind::Label:
+    case layout::Kind::Image:
+        return "QLabel";
+    case layout::Kind::TextBox:
+        return "QLineEdit";
+    case layout::Kind::CommandButton:
+        return "QPushButton";
+    case layout::Kind::DriveList:
+        return "QComboBox";
+    case layout::Kind::FolderList:
+    case layout::Kind::FileList:
+        return "QListWidget";
+    }
+    return "";
+}
+
+// A control's place and size in pixels: its twips / 15, rounded.
+QRect pixels(const layout::Control& control)
+{
+    const layout::Rect r = control.pixels();
+    return {r.left, r.top, r.width, r.height};
+}
+
+bool isList(layout::Kind kind)
+{
+    return kind == layout::Kind::DriveList || kind == layout::Kind::FolderList ||
+           kind == layout::Kind::FileList;
+}
 
 QString textOf(QWidget* widget)
 {
@@ -89,16 +97,24 @@ protected:
 
 TEST_F(MainWindow, HoldsEveryControlAsLaidOut)
 {
-    for (const ControlCase& c : controls) {
-        QWidget* widget = control(c.name);
+    ASSERT_EQ(layout::form1.controls.size(), 17u);
+    EXPECT_EQ(form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 2)
+        << "Frame1 and Frame2";
+    for (const layout::Control& c : layout::form1.controls) {
+        const std::string name(c.name);
+        QWidget* widget = control(name.c_str());
         ASSERT_NE(widget, nullptr);
-        EXPECT_TRUE(widget->inherits(c.kind)) << c.name;
-        EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromLatin1(c.container)) << c.name;
-        EXPECT_EQ(widget->geometry(), c.geometry) << c.name;
-        if (!c.text.isNull()) {
-            EXPECT_EQ(textOf(widget), c.text) << c.name;
+        EXPECT_TRUE(widget->inherits(qtClass(c.kind))) << name;
+        EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), c.container) << name;
+        EXPECT_EQ(widget->geometry(), pixels(c)) << name;
+        if (!isList(c.kind)) {
+            EXPECT_EQ(textOf(widget).toStdString(), c.text) << name;
         }
-        EXPECT_TRUE(widget->isEnabled() && widget->isVisible()) << c.name;
+        EXPECT_TRUE(widget->isEnabled() && widget->isVisible()) << name;
+        const layout::Rect inClient = layout::form1.pixelsInClient(c);
+        EXPECT_EQ(QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size()),
+                  QRect(inClient.left, inClient.top, inClient.width, inClient.height))
+            << name;
     }
     for (const char* name : {"Label3", "Lab1", "Label5", "Label6", "Label7"}) {
         auto* label = control<QLabel>(name);
@@ -115,8 +131,9 @@ TEST_F(MainWindow, HoldsEveryControlAsLaidOut)
 
 TEST_F(MainWindow, WindowHasItsCaptionPlaceAndFrame)
 {
-    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Tarvolin——Quenby作品   V1.0"));
-    EXPECT_EQ(form.geometry(), QRect(158, 109, 473, 371)); // the client area
+    EXPECT_EQ(form.windowTitle().toStdString(), layout::form1.caption);
+    const layout::Rect client = layout::toPixels(layout::form1.client);
+    EXPECT_EQ(form.geometry(), QRect(client.left, client.top, client.width, client.height));
     const Qt::WindowFlags flags = form.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
@@ -141,8 +158,11 @@ TEST_F(MainWindow, TabVisitsTheControlsInOrderAndShiftTabGoesBack)
 {
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    const QStringList order{"Command3", "Drive1",   "Dir1",     "File1",   "Text1",
-                            "Text2",    "Command1", "command2", "Command3"};
+    QStringList order;
+    for (const layout::Control* c : layout::focusOrder(layout::form1))
+        order << QString::fromUtf8(c->name.data(), static_cast<qsizetype>(c->name.size()));
+    ASSERT_EQ(order.size(), 8);
+    order << order.first(); // and round again
     control<QWidget>("Command3")->setFocus();
     for (int i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -175,11 +195,11 @@ TEST_F(MainWindow, ControlsKeepTheirPlaceWhenTheWindowIsResized)
 {
     form.resize(900, 700);
     QApplication::processEvents();
-    for (const ControlCase& c : controls)
-        EXPECT_EQ(control(c.name)->geometry(), c.geometry) << c.name;
+    for (const layout::Control& c : layout::form1.controls)
+        EXPECT_EQ(control(std::string(c.name).c_str())->geometry(), pixels(c)) << c.name;
     form.resize(200, 100);
     QApplication::processEvents();
-    EXPECT_EQ(control("File1")->geometry(), QRect(224, 16, 225, 186));
+    EXPECT_EQ(control("File1")->geometry(), pixels(layout::form1.control("File1")));
 }
 
 TEST_F(MainWindow, SplitShowsProgressInFrame3AndKeepsTheLastText)
@@ -240,7 +260,7 @@ TEST_F(MainWindow, ManySmallPiecesRepaintOnlyTheCaptionAndNotForEachPiece)
 
     // The last caption reaches the screen once the interval is over.
     const int before = framePaints.paints;
-    QTest::qWait(3 * tarvolin::WindowSplitHost::repaintInterval);
+    QTest::qWait(3 * tarvolin::ProgressCaption::repaintInterval);
     EXPECT_GT(framePaints.paints, before);
     EXPECT_EQ(frame->title(),
               QString::fromStdString("正在处理:" + (dir / "a.bin") + ".999 100.00%"));

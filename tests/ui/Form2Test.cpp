@@ -1,6 +1,7 @@
 #include "Form2.h"
 #include "Form1.h"
 #include "FormDriver.h"
+#include "Layout.h"
 #include "QtInput.h"
 #include "QtPrinters.h"
 #include "RecordingWindowServices.h"
@@ -16,6 +17,14 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+namespace layout = tarvolin::layout;
+
+QRect pixels(const layout::Rect& twips)
+{
+    const layout::Rect r = layout::toPixels(twips);
+    return {r.left, r.top, r.width, r.height};
+}
 
 QList<tarvolin::Form2*> aboutWindows()
 {
@@ -38,8 +47,9 @@ TEST(AboutWindow, HoldsItsPictureAndTextsAsLaidOut)
 {
     tarvolin::Form2 about;
     about.show();
-    EXPECT_EQ(about.windowTitle(), "关于");
-    EXPECT_EQ(about.geometry(), QRect(269, 216, 230, 119));
+    EXPECT_EQ(about.windowTitle().toStdString(), layout::form2.caption);
+    EXPECT_EQ(about.objectName(), "Form2");
+    EXPECT_EQ(about.geometry(), pixels(layout::form2.client));
     EXPECT_EQ(about.minimumSize(), about.maximumSize()) << "a fixed border";
     const Qt::WindowFlags flags = about.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
@@ -48,26 +58,24 @@ TEST(AboutWindow, HoldsItsPictureAndTextsAsLaidOut)
     EXPECT_EQ(about.parentWidget(), nullptr) << "no owner";
     EXPECT_TRUE(about.testAttribute(Qt::WA_DeleteOnClose));
 
-    struct Case
-    {
-        const char* name;
-        QRect geometry;
-        QString text;
-    };
-    for (const Case& c :
-         {Case{"Image1", {8, 32, 34, 33}, {}}, Case{"Label1", {56, 24, 145, 17}, "Tarvolin v1.0版"},
-          Case{"Label2", {56, 48, 145, 17}, "作者：qb@example.org"},
-          Case{"Label3", {56, 72, 137, 17}, "请免费使用，请互相传播"}}) {
-        auto* label = about.findChild<QLabel*>(c.name);
+    ASSERT_EQ(layout::form2.controls.size(), 4u);
+    EXPECT_EQ(about.findChildren<QWidget*>().size(), 4);
+    for (const layout::Control& c : layout::form2.controls) {
+        const QString name = QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size()));
+        auto* label = about.findChild<QLabel*>(name);
         ASSERT_NE(label, nullptr) << c.name;
-        EXPECT_EQ(label->geometry(), c.geometry) << c.name;
-        if (!c.text.isNull()) {
-            EXPECT_EQ(label->text(), c.text) << c.name;
+        EXPECT_EQ(label->parentWidget(), &about) << c.name;
+        EXPECT_EQ(label->geometry(), pixels(c.twips)) << c.name;
+        if (c.kind == layout::Kind::Label) {
+            EXPECT_EQ(label->text().toStdString(), c.text) << c.name;
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << c.name;
             EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft) << c.name;
         }
     }
     auto* image = about.findChild<QLabel*>("Image1");
-    EXPECT_EQ(image->pixmap().size(), QSize(34, 33)) << "shown at its own size";
+    EXPECT_EQ(image->pixmap().size(), QSize(layout::emblemWidth, layout::emblemHeight))
+        << "shown at its own size";
+    EXPECT_EQ(image->size(), image->pixmap().size());
     EXPECT_FALSE(image->hasScaledContents());
     for (QWidget* child : about.findChildren<QWidget*>())
         EXPECT_EQ(child->focusPolicy(), Qt::NoFocus) << child->objectName().toStdString();
@@ -123,7 +131,7 @@ TEST(AboutWindow, EmblemIsTheStoredGif)
     EXPECT_EQ(transparentIndex, 255);
 
     const QImage picture(":/emblem.gif");
-    ASSERT_EQ(picture.size(), QSize(34, 33));
+    ASSERT_EQ(picture.size(), QSize(layout::emblemWidth, layout::emblemHeight));
     EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << "the corners let the background through";
     EXPECT_EQ(qAlpha(picture.pixel(17, 16)), 255);
 }
@@ -164,7 +172,7 @@ TEST_F(AboutButton, ReopensAFreshWindowAtItsPlaceAfterClosing)
 
     user.press("command2");
     ASSERT_EQ(aboutWindows().size(), 1);
-    EXPECT_EQ(aboutWindows().first()->geometry(), QRect(269, 216, 230, 119));
+    EXPECT_EQ(aboutWindows().first()->geometry(), pixels(layout::form2.client));
 }
 
 TEST_F(AboutButton, MainWindowTakesInputWhileItIsOpen)

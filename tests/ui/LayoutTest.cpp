@@ -140,6 +140,22 @@ TEST(Layout, ContainersComeFirstAndNamesAreUnique)
     }
 }
 
+TEST(Layout, PlacesInTheClientAreaAddTheContainers)
+{
+    // Frame1 (0, -60) holds Frame3 (120, 130), which holds Drive1 (120, 240).
+    EXPECT_EQ(form1.twipsInClient(form1.control("Drive1")), (Rect{240, 310, 3135, 300}));
+    EXPECT_EQ(form1.twipsInClient(form1.control("Command3")), (Rect{120, 5040, 1935, 375}));
+    EXPECT_EQ(form1.twipsInClient(form1.control("Frame1")), (Rect{0, -60, 7095, 4875}));
+    EXPECT_EQ(form2.twipsInClient(form2.control("Label3")), (Rect{840, 1080, 2055, 255}));
+
+    // In pixels each offset is rounded on its own, as nested child windows
+    // place them: File1's top is -4 + 9 + 16.
+    EXPECT_EQ(form1.pixelsInClient(form1.control("File1")), (Rect{232, 21, 225, 186}));
+    EXPECT_EQ(form1.pixelsInClient(form1.control("Text2")), (Rect{120, 284, 337, 19}));
+    EXPECT_EQ(form1.pixelsInClient(form1.control("Command1")), (Rect{176, 336, 121, 25}));
+    EXPECT_EQ(form1.pixelsInClient(form1.control("Command1"), 192), (Rect{352, 672, 242, 50}));
+}
+
 TEST(Layout, FocusOrderFollowsTheTabIndex)
 {
     std::vector<std::string_view> names;

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>
@@ -468,10 +469,12 @@ TEST_F(Behaviour, SecondStartDuringASplitRunsWholeInsideTheFirst)
     EXPECT_EQ(view.frame3.back(), "正在处理:" + outerPath + ".004 100.00%");
 }
 
-TEST_F(Behaviour, CloseAndAboutGoToTheView)
+TEST_F(Behaviour, CloseUnloadAndAboutGoToTheView)
 {
     behaviour.Command1_Click();
     EXPECT_EQ(view.programEnds, 1);
+    behaviour.Form_Unload();
+    EXPECT_EQ(view.programEnds, 2);
     behaviour.command2_Click();
     behaviour.command2_Click();
     EXPECT_EQ(view.aboutShown, 2);

@@ -1,58 +1,77 @@
 #include "Form1.h"
-#include "ui_Form1.h"
 
-#include "FileServices.h"
+#include "DirListBox.h"
+#include "DriveListBox.h"
+#include "FileListBox.h"
 #include "Form2.h"
-#include "NumberServices.h"
-#include "SplitRun.h"
+#include "Layout.h"
+#include "LayoutBuilder.h"
+#include "ProgressCaption.h"
 #include "WindowServices.h"
-#include "WindowSplitHost.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
-#include <optional>
+#include <stdexcept>
 
 namespace tarvolin {
 
 namespace {
 
-// The client area's top-left corner on the screen: (2370, 1635) twips.
-constexpr int leftOnScreen = 158;
-constexpr int topOnScreen = 109;
+QString q(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
 
 } // namespace
 
-Form1::Form1(WindowServices& services, Drives drives, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Form1>()), m_services(services),
-      m_drives(std::move(drives))
+template <typename T> T* Form1::control(const char* name) const
 {
-    ui->setupUi(this);
-    // A sizable frame with the system menu, minimize and close; no maximize.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setGeometry(leftOnScreen, topOnScreen, width(), height());
+    T* found = findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr)
+        throw std::logic_error(std::string("Form1 has no control ") + name);
+    return found;
+}
+
+Form1::Form1(WindowServices& services, Drives drives, QWidget* parent)
+    : QWidget(parent), m_services(services), m_drives(std::move(drives))
+{
+    buildFromLayout(*this, layout::form1);
+    m_drive1 = control<DriveListBox>("Drive1");
+    m_dir1 = control<DirListBox>("Dir1");
+    m_file1 = control<FileListBox>("File1");
+    m_lab1 = control<QLabel>("Lab1");
+    m_text1 = control<QLineEdit>("Text1");
+    m_text2 = control<QLineEdit>("Text2");
+    m_frame3 = control<QGroupBox>("Frame3");
+    m_progress = std::make_unique<ProgressCaption>(m_frame3);
+    auto* command3 = control<QPushButton>("Command3");
+    auto* command1 = control<QPushButton>("Command1");
+    auto* command2 = control<QPushButton>("command2");
 
     // Enter presses the focused button, as Space does; no button is a default.
-    for (QPushButton* button : {ui->Command3, ui->Command1, ui->command2})
+    for (QPushButton* button : {command3, command1, command2})
         button->installEventFilter(this);
-    connect(ui->Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(ui->Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(ui->command2, &QPushButton::clicked, this, &Form1::command2_Click);
-    connect(ui->Drive1, &DriveListBox::changed, this, &Form1::Drive1_Change);
-    connect(ui->Dir1, &DirListBox::changed, this, &Form1::Dir1_Change);
-    connect(ui->File1, &FileListBox::clicked, this, &Form1::File1_Click);
+    connect(command1, &QPushButton::clicked, this, [this] { m_behaviour.Command1_Click(); });
+    connect(command3, &QPushButton::clicked, this, [this] { m_behaviour.Command3_Click(); });
+    connect(command2, &QPushButton::clicked, this, [this] { m_behaviour.command2_Click(); });
+    connect(m_drive1, &DriveListBox::changed, this, [this] { m_behaviour.Drive1_Change(); });
+    connect(m_dir1, &DirListBox::changed, this, [this] { m_behaviour.Dir1_Change(); });
+    connect(m_file1, &FileListBox::clicked, this, [this] { m_behaviour.File1_Click(); });
 
     // All three lists start on the current folder.
     const QString here = QDir::toNativeSeparators(QDir::currentPath());
-    ui->Drive1->setDrives(m_drives, here);
-    ui->Dir1->setDrives(&m_drives);
-    ui->Dir1->setPath(here);
+    m_drive1->setDrives(m_drives, here);
+    m_dir1->setDrives(&m_drives);
+    m_dir1->setPath(here);
 
-    Form_Load();
-    ui->Command3->setFocus(Qt::OtherFocusReason);
+    m_behaviour.Form_Load();
+    command3->setFocus(Qt::OtherFocusReason);
 }
 
 Form1::~Form1()
@@ -62,73 +81,118 @@ Form1::~Form1()
 
 bool Form1::splitlt(const std::string& sfile, std::int32_t splitsize, const std::string& oname)
 {
-    WindowSplitHost host(m_services, this, ui->Frame3);
-    return tarvolin::splitlt(host, m_pieceBuffer, sfile, splitsize, oname);
+    return m_behaviour.splitlt(sfile, splitsize, oname);
 }
 
-void Form1::Form_Load()
+std::string Form1::lab1Caption() const
 {
-    ui->Lab1->setProperty("tag", ui->Lab1->text());
+    return m_lab1->text().toStdString();
 }
 
-void Form1::Drive1_Change()
+void Form1::setLab1Caption(const std::string& caption)
 {
-    ui->Lab1->setText(ui->Lab1->property("tag").toString());
-    // A drive that is not ready fails here, silently: the folder and file
-    // lists stay where they were.
-    ui->Dir1->setPath(ui->Drive1->drive());
+    m_lab1->setText(q(caption));
 }
 
-void Form1::Dir1_Change()
+std::string Form1::lab1Tag() const
 {
-    ui->File1->setPath(ui->Dir1->path());
+    return m_lab1->property("tag").toString().toStdString();
 }
 
-void Form1::File1_Click()
+void Form1::setLab1Tag(const std::string& tag)
 {
-    if (ui->File1->entryCount() <= 0)
-        return;
-    const QString separator = QDir::separator();
-    const QString folder = ui->Dir1->path();
-    const QString name = ui->File1->fileName();
-    if (!folder.endsWith(separator)) {
-        ui->Lab1->setText(folder + separator + name);
-        ui->Text2->setText(folder + separator);
-    } else {
-        ui->Lab1->setText(folder + name);
-        ui->Text2->setText(folder);
-    }
-    const qint64 length = FileServices::fullLength(ui->Lab1->text().toStdString());
-    ui->Lab1->setToolTip(
-        QStringLiteral("被分割文件长度：（字节）") +
-        (length >= 0 ? QString::number(length) : QStringLiteral("未知（文件已不存在或无法读取）")));
+    m_lab1->setProperty("tag", q(tag));
 }
 
-void Form1::Command1_Click()
+std::string Form1::lab1ToolTip() const
+{
+    return m_lab1->toolTip().toStdString();
+}
+
+void Form1::setLab1ToolTip(const std::string& toolTip)
+{
+    m_lab1->setToolTip(q(toolTip));
+}
+
+std::string Form1::text1() const
+{
+    return m_text1->text().toStdString();
+}
+
+void Form1::setText1(const std::string& text)
+{
+    m_text1->setText(q(text));
+}
+
+std::string Form1::text2() const
+{
+    return m_text2->text().toStdString();
+}
+
+void Form1::setText2(const std::string& text)
+{
+    m_text2->setText(q(text));
+}
+
+std::string Form1::drive1Drive() const
+{
+    return m_drive1->drive().toStdString();
+}
+
+std::string Form1::dir1Path() const
+{
+    return m_dir1->path().toStdString();
+}
+
+bool Form1::setDir1Path(const std::string& folder)
+{
+    // The list raises its change, which reaches Dir1_Change, before it returns.
+    return m_dir1->setPath(q(folder));
+}
+
+std::string Form1::file1Path() const
+{
+    return m_file1->path().toStdString();
+}
+
+void Form1::setFile1Path(const std::string& folder)
+{
+    m_file1->setPath(q(folder));
+}
+
+int Form1::file1EntryCount() const
+{
+    return m_file1->entryCount();
+}
+
+std::string Form1::file1FileName() const
+{
+    return m_file1->fileName().toStdString();
+}
+
+void Form1::setFrame3Caption(const std::string& caption)
+{
+    m_progress->set(caption);
+}
+
+void Form1::showNotice(const std::string& text)
+{
+    // The notice shows the caption as it stands now.
+    m_progress->repaintNow();
+    m_services.showNotice(this, q(text));
+}
+
+void Form1::pumpEvents()
+{
+    m_services.pumpEvents();
+}
+
+void Form1::endProgram()
 {
     m_services.endProgram();
 }
 
-void Form1::Command3_Click()
-{
-    // Every failure here is the click's own and ends it without a word; the
-    // split reports its own failures. The values are copies, so whatever the
-    // user changes while the split runs does not reach it.
-    try {
-        const std::string sfile = ui->Lab1->text().toStdString();
-        const std::string sizeText = ui->Text1->text().toStdString();
-        const QString folder = ui->Text2->text();
-        const QString name = ui->File1->fileName();
-        const std::string oname = (folder + name).toStdString();
-        const std::optional<std::int32_t> splitsize = NumberServices::numberFromText(sizeText);
-        if (!splitsize)
-            return;
-        splitlt(sfile, *splitsize, oname);
-    } catch (const std::exception&) {
-    }
-}
-
-void Form1::command2_Click()
+void Form1::showAbout()
 {
     if (m_about == nullptr)
         m_about = new Form2();
@@ -138,7 +202,7 @@ void Form1::command2_Click()
 void Form1::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    m_services.endProgram();
+    m_behaviour.Form_Unload();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

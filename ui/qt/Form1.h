@@ -1,7 +1,8 @@
 #pragma once
 
 #include "Drives.h"
-#include "PieceBuffer.h"
+#include "MainWindowBehaviour.h"
+#include "MainWindowView.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -10,42 +11,26 @@
 #include <memory>
 #include <string>
 
-namespace Ui {
-class Form1;
-}
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace tarvolin {
 
+class DirListBox;
+class DriveListBox;
+class FileListBox;
 class Form2;
+class ProgressCaption;
 class WindowServices;
 
-// The main window: the drive, folder and file lists that choose the source,
-// the piece size and output folder fields, and the start, close and About
-// buttons. Its layout (Form1.ui) in twips, from the top-left corner of each
-// control's container:
-//
-//   control   kind          in      left   top  width height  pixels
-//   Form1     client area   screen  2370  1635   7095  5565   158 109 473 371
-//   Frame1    frame         Form1      0   -60   7095  4875     0  -4 473 325
-//   Frame3    frame         Frame1   120   130   6855  3120     8   9 457 208
-//   Drive1    drive list    Frame3   120   240   3135   300     8  16 209  20
-//   Dir1      folder list   Frame3   120   600   3135  2400     8  40 209 160
-//   File1     file list     Frame3  3360   240   3375  2790   224  16 225 186
-//   Frame4    frame         Frame1   120  3360   6855  1335     8 224 457  89
-//   Label3    label         Frame4   120   240   1695   255     8  16 113  17
-//   Lab1      label         Frame4  1680   240   5055   255   112  16 337  17
-//   Label5    label         Frame4   120   600   1695   255     8  40 113  17
-//   Text1     text box      Frame4  1680   600   2535   270   112  40 169  18
-//   Label6    label         Frame4  4320   600   1455   255   288  40  97  17
-//   Label7    label         Frame4   120   960   1695   255     8  64 113  17
-//   Text2     text box      Frame4  1680   960   5055   290   112  64 337  19
-//   Frame2    frame         Form1      0  4800   7095   735     0 320 473  49
-//   Command3  button        Frame2   120   240   1935   375     8  16 129  25
-//   Command1  button        Frame2  2640   240   1815   375   176  16 121  25
-//   command2  button        Frame2  5040   240   1815   375   336  16 121  25
-//
-// Focus order: Command3, Drive1, Dir1, File1, Text1, Text2, Command1, command2.
-class Form1 : public QWidget
+// The main window in Qt: the drive, folder and file lists that choose the
+// source, the piece size and output folder fields, and the start, close
+// and About buttons, built from the stored layout layout::form1
+// (ui/Layout.h). A thin view: every event goes to MainWindowBehaviour,
+// which reads and writes the controls through MainWindowView.
+class Form1 : public QWidget, public MainWindowView
 {
     Q_OBJECT
 
@@ -60,23 +45,49 @@ public:
     // only when the split was refused.
     bool splitlt(const std::string& sfile, std::int32_t splitsize, const std::string& oname);
 
+    // MainWindowView
+    std::string lab1Caption() const override;
+    void setLab1Caption(const std::string& caption) override;
+    std::string lab1Tag() const override;
+    void setLab1Tag(const std::string& tag) override;
+    std::string lab1ToolTip() const override;
+    void setLab1ToolTip(const std::string& toolTip) override;
+    std::string text1() const override;
+    void setText1(const std::string& text) override;
+    std::string text2() const override;
+    void setText2(const std::string& text) override;
+    std::string drive1Drive() const override;
+    std::string dir1Path() const override;
+    bool setDir1Path(const std::string& folder) override;
+    std::string file1Path() const override;
+    void setFile1Path(const std::string& folder) override;
+    int file1EntryCount() const override;
+    std::string file1FileName() const override;
+    void setFrame3Caption(const std::string& caption) override;
+    void showNotice(const std::string& text) override;
+    void pumpEvents() override;
+    void endProgram() override;
+    void showAbout() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Load();
-    void Drive1_Change();
-    void Dir1_Change();
-    void File1_Click();
-    void Command1_Click();
-    void Command3_Click();
-    void command2_Click();
+    template <typename T> T* control(const char* name) const;
 
-    std::unique_ptr<Ui::Form1> ui;
     WindowServices& m_services;
     Drives m_drives;
-    PieceBuffer m_pieceBuffer;
+    MainWindowBehaviour m_behaviour{*this};
+
+    DriveListBox* m_drive1;
+    DirListBox* m_dir1;
+    FileListBox* m_file1;
+    QLabel* m_lab1;
+    QLineEdit* m_text1;
+    QLineEdit* m_text2;
+    QGroupBox* m_frame3;
+    std::unique_ptr<ProgressCaption> m_progress;
     // The one About window while it exists; it has no owner and deletes
     // itself when closed.
     QPointer<Form2> m_about;

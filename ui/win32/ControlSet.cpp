@@ -130,14 +130,7 @@ RECT ControlSet::windowRect(const layout::Window& table, DWORD style, DWORD exte
 
 RECT ControlSet::clientRect(const layout::Window& table, const layout::Control& control, int dpi)
 {
-    // The offsets of the containers, from the control outwards.
-    layout::Rect at = control.pixels();
-    for (std::string_view container = control.container; container != table.name;) {
-        const layout::Control& holder = table.control(container);
-        at.left += holder.pixels().left;
-        at.top += holder.pixels().top;
-        container = holder.container;
-    }
+    const layout::Rect at = table.pixelsInClient(control);
     return {scaled(at.left, dpi), scaled(at.top, dpi), scaled(at.left + at.width, dpi),
             scaled(at.top + at.height, dpi)};
 }

@@ -99,9 +99,8 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
     case WM_CLOSE:
-        // The close box, the system menu's Close and Alt+F4 end the program
-        // as "关闭" does.
-        m_behaviour.Command1_Click();
+        // The close box, the system menu's Close and Alt+F4.
+        m_behaviour.Form_Unload();
         return 0;
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

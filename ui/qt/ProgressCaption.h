@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPointer>
+
+#include <memory>
+#include <string>
+
+class QGroupBox;
+
+namespace tarvolin {
+
+// The caption of the progress frame (Frame3) while a split runs, as the
+// split sets it for every piece.
+class ProgressCaption
+{
+public:
+    explicit ProgressCaption(QGroupBox* frame);
+
+    // The caption changes at once, for every piece; "&" in it shows as it is
+    // (a frame's caption would read it as a mnemonic marker). Its strip of
+    // the frame is repainted at most once in repaintInterval, and a repaint
+    // skipped is made up when the interval is over: a caption painted for
+    // each of thousands of small pieces would cost more than the pieces
+    // themselves, and no eye follows faster than the screen.
+    void set(const std::string& text);
+
+    // Repaints the caption's strip now, for example before a notice, which
+    // shows the caption as it stands.
+    void repaintNow();
+
+    static constexpr int repaintInterval = 20; // milliseconds
+
+private:
+    QPointer<QGroupBox> m_frame;
+    QElapsedTimer m_sinceRepaint;
+    // Set while a repaint is scheduled; shared with the timer, which may
+    // fire after this object has gone.
+    std::shared_ptr<bool> m_repaintScheduled = std::make_shared<bool>(false);
+};
+
+} // namespace tarvolin
