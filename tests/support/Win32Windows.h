@@ -22,6 +22,15 @@ inline RECT rectInClient(HWND control)
     return r;
 }
 
+// The window's client area on the screen.
+inline RECT clientOnScreen(HWND window)
+{
+    RECT r;
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 inline std::string className(HWND window)
 {
     wchar_t name[64] = {};

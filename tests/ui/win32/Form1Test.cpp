@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <map>
 
 namespace {
@@ -50,6 +52,23 @@ protected:
         SendMessageW(drives, CB_SETCURSEL, index, 0);
         SendMessageW(form.handle(), WM_COMMAND, MAKEWPARAM(id("Drive1"), CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(drives));
+    }
+    // The text the tooltip control shows over a control.
+    std::string toolTipOf(std::string_view name) const
+    {
+        HWND tips = nullptr;
+        while ((tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+            if (GetWindow(tips, GW_OWNER) == form.handle())
+                break;
+        }
+        wchar_t shown[256] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form.handle();
+        tool.uId = reinterpret_cast<UINT_PTR>(control(name));
+        tool.lpszText = shown;
+        SendMessageW(tips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+        return tarvolin::utf8Text(shown);
     }
     void selectFirstFile()
     {
@@ -93,13 +112,8 @@ TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem)
     EXPECT_EQ(rectInClient(control("command2")), (RECT{336, 336, 457, 361}));
 
     EXPECT_EQ(text(form.handle()), layout::form1.caption);
-    RECT client;
-    GetClientRect(form.handle(), &client);
-    EXPECT_EQ(client, (RECT{0, 0, 473, 371}));
-    POINT origin = {0, 0};
-    ClientToScreen(form.handle(), &origin);
-    EXPECT_EQ(origin.x, 158);
-    EXPECT_EQ(origin.y, 109);
+    // The client area at its place on the screen, at 96 dots per inch.
+    EXPECT_EQ(testsupport::clientOnScreen(form.handle()), (RECT{158, 109, 631, 480}));
     const LONG style = GetWindowLongW(form.handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_THICKFRAME);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
@@ -166,6 +180,7 @@ TEST_F(Form1Test, ListsDriveEachOtherOnADrive)
     EXPECT_EQ(form.lab1Caption(), root + "lists\\根.bin");
     EXPECT_EQ(form.text2(), root + "lists\\");
     EXPECT_EQ(form.lab1ToolTip(), "被分割文件长度：（字节）300");
+    EXPECT_EQ(toolTipOf("Lab1"), "被分割文件长度：（字节）300");
 
     // Enter in the folder list opens the selected folder; the file list
     // follows, the source stays.

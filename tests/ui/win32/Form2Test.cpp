@@ -24,13 +24,8 @@ TEST(Form2Test, FrameControlsAndTextsFollowTheLayout)
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     EXPECT_EQ(GetWindow(about.handle(), GW_OWNER), nullptr);
-    RECT client;
-    GetClientRect(about.handle(), &client);
-    EXPECT_EQ(client, (RECT{0, 0, 230, 119}));
-    POINT origin = {0, 0};
-    ClientToScreen(about.handle(), &origin);
-    EXPECT_EQ(origin.x, 269);
-    EXPECT_EQ(origin.y, 216);
+    // The client area at its place on the screen, at 96 dots per inch.
+    EXPECT_EQ(testsupport::clientOnScreen(about.handle()), (RECT{269, 216, 499, 335}));
 
     for (const layout::Control& c : layout::form2.controls) {
         SCOPED_TRACE(std::string(c.name));
