@@ -1,0 +1,194 @@
+#include "DirList.h"
+
+#include "Failure.h"
+#include "SystemErrorText.h"
+#include "WideText.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace tarvolin {
+
+namespace {
+
+// A drive as the drive list shows it: "c:", or "c: [label]".
+bool isDriveText(const std::wstring& text)
+{
+    return text.size() >= 2 && text[1] == L':' && (text.size() == 2 || text[2] == L' ');
+}
+
+// The full path of folder, without a trailing "\" below a drive's root.
+std::wstring fullPath(const std::wstring& folder)
+{
+    const std::wstring asked = isDriveText(folder) ? folder.substr(0, 2) : folder;
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD n =
+        GetFullPathNameW(asked.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (n >= full.size()) {
+        full.resize(n);
+        n = GetFullPathNameW(asked.c_str(), n, full.data(), nullptr);
+    }
+    full.resize(n);
+    if (full.size() > 3 && full.back() == L'\\')
+        full.pop_back();
+    if (full.size() >= 2 && full[1] == L':')
+        full[0] = static_cast<wchar_t>(std::towupper(full[0]));
+    return full;
+}
+
+std::vector<std::wstring> subfolders(const std::wstring& folder)
+{
+    std::vector<std::wstring> names;
+    const std::wstring pattern = folder + (folder.back() == L'\\' ? L"*" : L"\\*");
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
+                                           FindExSearchLimitToDirectories, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::wstring name = found.cFileName;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            !(found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) && name != L"." && name != L"..")
+            names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
+        return lstrcmpiW(a.c_str(), b.c_str()) < 0;
+    });
+    return names;
+}
+
+// A folder glyph of size pixels: a tab and a body, the body's front flap
+// lifted when the folder is open.
+void drawFolder(HDC dc, int left, int top, int size, bool open)
+{
+    const int unit = std::max(1, size / 16);
+    const HBRUSH body = CreateSolidBrush(RGB(240, 200, 80));
+    const HBRUSH flap = CreateSolidBrush(RGB(255, 230, 140));
+    const HPEN edge = CreatePen(PS_SOLID, unit, RGB(150, 110, 20));
+    const HGDIOBJ oldBrush = SelectObject(dc, body);
+    const HGDIOBJ oldPen = SelectObject(dc, edge);
+    const int x = left + unit, y = top + 3 * unit, w = size - 2 * unit, h = size - 6 * unit;
+    const POINT tab[] = {
+        {x, y + 2 * unit}, {x, y}, {x + 5 * unit, y}, {x + 6 * unit, y + 2 * unit}};
+    Polygon(dc, tab, 4);
+    Rectangle(dc, x, y + 2 * unit, x + w, y + h);
+    if (open) {
+        SelectObject(dc, flap);
+        const POINT front[] = {{x, y + h - 1},
+                               {x + 3 * unit, y + 5 * unit},
+                               {x + w + unit, y + 5 * unit},
+                               {x + w - 2 * unit, y + h - 1}};
+        Polygon(dc, front, 4);
+    }
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(body);
+    DeleteObject(flap);
+    DeleteObject(edge);
+}
+
+} // namespace
+
+DirList::DirList(HWND parent, int id)
+    : m_list(CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY |
+                                 LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                             0, 0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
+                             GetModuleHandleW(nullptr), nullptr))
+{
+}
+
+void DirList::setPath(const std::wstring& folder)
+{
+    const std::wstring full = fullPath(folder);
+    const DWORD attributes =
+        full.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(full.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        const int error = attributes == INVALID_FILE_ATTRIBUTES ? static_cast<int>(GetLastError())
+                                                                : ERROR_DIRECTORY;
+        throw Failure(SystemErrorText::describe("无法打开文件夹", utf8Text(folder), error));
+    }
+
+    m_path = full;
+    m_entries.clear();
+    // The root, then each folder on the way down, all open.
+    const size_t rootLength = full.find(L'\\') + 1;
+    std::wstring root = full.substr(0, rootLength);
+    root[0] = static_cast<wchar_t>(std::towlower(root[0]));
+    m_entries.push_back({full.substr(0, rootLength), root, 0, true});
+    for (size_t start = rootLength; start < full.size();) {
+        const size_t end = std::min(full.find(L'\\', start), full.size());
+        m_entries.push_back({full.substr(0, end), full.substr(start, end - start),
+                             static_cast<int>(m_entries.size()), true});
+        start = end + 1;
+    }
+    const int open = static_cast<int>(m_entries.size()) - 1;
+    const std::wstring below = full.size() == rootLength ? full : full + L"\\";
+    for (const std::wstring& name : subfolders(full))
+        m_entries.push_back({below + name, name, open + 1, false});
+
+    SendMessageW(m_list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(m_list, LB_RESETCONTENT, 0, 0);
+    for (const Entry& entry : m_entries)
+        SendMessageW(m_list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.name.c_str()));
+    SendMessageW(m_list, LB_SETCURSEL, static_cast<WPARAM>(open), 0);
+    SendMessageW(m_list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_list, nullptr, TRUE);
+    if (onChange)
+        onChange();
+}
+
+void DirList::openSelected()
+{
+    const LRESULT index = SendMessageW(m_list, LB_GETCURSEL, 0, 0);
+    if (index >= 0 && static_cast<size_t>(index) < m_entries.size())
+        setPath(m_entries[static_cast<size_t>(index)].path);
+}
+
+void DirList::fitItems()
+{
+    const HDC dc = GetDC(m_list);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(m_list, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(m_list, dc);
+    const int glyph = MulDiv(16, static_cast<int>(GetDpiForWindow(m_list)), 96);
+    SendMessageW(m_list, LB_SETITEMHEIGHT, 0, std::max<int>(metrics.tmHeight, glyph) + 1);
+}
+
+void DirList::drawItem(const DRAWITEMSTRUCT& item) const
+{
+    if (item.itemID == static_cast<UINT>(-1) || item.itemID >= m_entries.size())
+        return;
+    const Entry& entry = m_entries[item.itemID];
+    const HDC dc = item.hDC;
+    RECT row = item.rcItem;
+    FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));
+
+    const int dpi = static_cast<int>(GetDpiForWindow(m_list));
+    const int glyph = MulDiv(16, dpi, 96);
+    const int step = MulDiv(8, dpi, 96);
+    const int left = row.left + MulDiv(2, dpi, 96) + entry.depth * step;
+    drawFolder(dc, left, row.top + (row.bottom - row.top - glyph) / 2, glyph, entry.open);
+
+    RECT text = row;
+    text.left = left + glyph + MulDiv(3, dpi, 96);
+    SIZE extent;
+    GetTextExtentPoint32W(dc, entry.name.c_str(), static_cast<int>(entry.name.size()), &extent);
+    text.right = std::min<LONG>(row.right, text.left + extent.cx + MulDiv(4, dpi, 96));
+    const bool selected = item.itemState & ODS_SELECTED;
+    FillRect(dc, &text, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    RECT inside = text;
+    inside.left += MulDiv(2, dpi, 96);
+    DrawTextW(dc, entry.name.c_str(), static_cast<int>(entry.name.size()), &inside,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusRect(dc, &text);
+}
+
+} // namespace tarvolin

@@ -1,0 +1,54 @@
+#include "DriveList.h"
+
+#include <cwctype>
+#include <vector>
+
+namespace tarvolin {
+
+DriveList::DriveList(HWND parent, int id)
+    : m_list(CreateWindowExW(0, L"COMBOBOX", L"",
+                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
+                             0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
+                             GetModuleHandleW(nullptr), nullptr))
+{
+}
+
+void DriveList::fill(const std::wstring& path)
+{
+    SendMessageW(m_list, CB_RESETCONTENT, 0, 0);
+    std::vector<wchar_t> roots(GetLogicalDriveStringsW(0, nullptr) + 1, L'\0');
+    GetLogicalDriveStringsW(static_cast<DWORD>(roots.size()), roots.data());
+    int selected = -1;
+    for (const wchar_t* root = roots.data(); *root != L'\0'; root += wcslen(root) + 1) {
+        const int index = static_cast<int>(SendMessageW(
+            m_list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(driveText(root).c_str())));
+        if (path.size() >= 2 && path[1] == L':' && std::towlower(path[0]) == std::towlower(root[0]))
+            selected = index;
+    }
+    SendMessageW(m_list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+std::wstring DriveList::drive() const
+{
+    const LRESULT index = SendMessageW(m_list, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR)
+        return {};
+    std::wstring text(static_cast<size_t>(SendMessageW(m_list, CB_GETLBTEXTLEN, index, 0)), L'\0');
+    SendMessageW(m_list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return text;
+}
+
+std::wstring DriveList::driveText(const std::wstring& root)
+{
+    std::wstring text = {static_cast<wchar_t>(std::towlower(root[0])), L':'};
+    // A drive without a medium has no label; the error box of old systems
+    // stays away through the process's error mode.
+    wchar_t label[MAX_PATH + 1] = {};
+    if (GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr,
+                              0) &&
+        label[0] != L'\0')
+        text += std::wstring(L" [") + label + L"]";
+    return text;
+}
+
+} // namespace tarvolin

@@ -1,0 +1,90 @@
+// The folder list: the way down from the root, the open folder's subfolders,
+// the change it raises, drives as the drive list names them, and a drive
+// that is not ready.
+
+#include "DirList.h"
+#include "Failure.h"
+#include "TestFiles.h"
+#include "Win32TestWindow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::listTexts;
+using testsupport::TempDir;
+
+class DirListTest : public testing::Test
+{
+protected:
+    DirListTest() : list(parent.handle(), 7)
+    {
+        list.onChange = [this] { ++changes; };
+    }
+
+    testsupport::Win32TestWindow parent;
+    tarvolin::DirList list;
+    int changes = 0;
+};
+
+TEST_F(DirListTest, ShowsTheWayDownThenTheSubfolders)
+{
+    TempDir dir;
+    const fs::path open = dir.path() / L"外层" / L"inner";
+    for (const wchar_t* name : {L"zeta", L"Alpha", L"beta", L"隐藏"})
+        fs::create_directories(open / name);
+    SetFileAttributesW((open / L"隐藏").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    testsupport::writeFile(testsupport::toUtf8(open / L"file.txt"), "not a folder");
+
+    // A trailing separator is dropped below the root.
+    list.setPath(open.wstring() + L"\\");
+    EXPECT_EQ(list.path(), open.wstring());
+    EXPECT_EQ(changes, 1);
+
+    std::vector<std::wstring> expected = {std::wstring(1, towlower(open.wstring()[0])) + L":\\"};
+    for (const fs::path& part : open.relative_path())
+        expected.push_back(part.wstring());
+    const size_t openIndex = expected.size() - 1;
+    for (const wchar_t* name : {L"Alpha", L"beta", L"zeta"})
+        expected.push_back(name);
+    EXPECT_EQ(listTexts(list.handle()), expected);
+    EXPECT_EQ(SendMessageW(list.handle(), LB_GETCURSEL, 0, 0), static_cast<LRESULT>(openIndex));
+
+    // Opening an entry moves there; opening the root moves to the root.
+    SendMessageW(list.handle(), LB_SETCURSEL, openIndex + 2, 0);
+    list.openSelected();
+    EXPECT_EQ(list.path(), (open / L"beta").wstring());
+    SendMessageW(list.handle(), LB_SETCURSEL, 0, 0);
+    list.openSelected();
+    EXPECT_EQ(list.path(), open.root_path().wstring());
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(DirListTest, OpensADriveByItsListText)
+{
+    const std::wstring drive = testsupport::scratchDrive();
+    if (drive.empty())
+        GTEST_SKIP() << "no scratch drive (TARVOLIN_TEST_DRIVE)";
+    const std::wstring letter(1, towlower(drive[0]));
+    for (const std::wstring& text : {letter + L":", letter + L": [标签]"}) {
+        list.setPath(text);
+        EXPECT_EQ(list.path(), drive.substr(0, 3)) << text;
+    }
+}
+
+TEST_F(DirListTest, AFolderThatCannotBeOpenedChangesNothing)
+{
+    TempDir dir;
+    list.setPath(dir.path().wstring());
+    const auto before = listTexts(list.handle());
+    const wchar_t* missing[] = {L"Q:", L"q: [无介质]", L"Q:\\", L"Z:\\no\\such\\folder"};
+    for (const wchar_t* folder : missing) {
+        EXPECT_THROW(list.setPath(folder), tarvolin::Failure) << folder;
+        EXPECT_EQ(list.path(), dir.path().wstring());
+        EXPECT_EQ(listTexts(list.handle()), before);
+    }
+    EXPECT_EQ(changes, 1);
+}
+
+} // namespace

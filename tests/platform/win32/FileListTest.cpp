@@ -1,0 +1,64 @@
+// The file list: which names it shows, in which order, and the selection by
+// keyboard that reaches the window as the list's click.
+
+#include "FileList.h"
+#include "TestFiles.h"
+#include "Win32TestWindow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::listTexts;
+using testsupport::TempDir;
+
+class FileListTest : public testing::Test
+{
+protected:
+    static constexpr int id = 9;
+    testsupport::Win32TestWindow parent;
+    tarvolin::FileList list{parent.handle(), id};
+    TempDir dir;
+};
+
+TEST_F(FileListTest, ShowsTheFilesButHiddenAndSystemOnesSorted)
+{
+    for (const char* name : {"b.txt", "A.bin", "视频.avi", "hidden.dat", "system.dat", "c"})
+        testsupport::writeFile(dir / name, "x");
+    fs::create_directory(dir.path() / "folder");
+    SetFileAttributesW((dir.path() / "hidden.dat").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW((dir.path() / "system.dat").c_str(), FILE_ATTRIBUTE_SYSTEM);
+
+    list.setPath(dir.path().wstring());
+    EXPECT_EQ(list.path(), dir.path().wstring());
+    const std::vector<std::wstring> expected = {L"A.bin", L"b.txt", L"c", L"视频.avi"};
+    EXPECT_EQ(listTexts(list.handle()), expected);
+    EXPECT_EQ(list.entryCount(), 4);
+    EXPECT_EQ(list.fileName(), L"");
+
+    // A folder that cannot be read shows no files.
+    list.setPath((dir.path() / "missing").wstring());
+    EXPECT_EQ(list.entryCount(), 0);
+    EXPECT_EQ(list.fileName(), L"");
+}
+
+TEST_F(FileListTest, KeyboardSelectionReachesTheWindow)
+{
+    for (const char* name : {"one.bin", "two.bin"})
+        testsupport::writeFile(dir / name, "x");
+    list.setPath(dir.path().wstring());
+    const std::pair<int, int> click = {id, LBN_SELCHANGE};
+
+    SendMessageW(list.handle(), WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_EQ(list.fileName(), L"one.bin");
+    SendMessageW(list.handle(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(list.fileName(), L"two.bin");
+    EXPECT_EQ(parent.notifications, (std::vector{click, click}));
+
+    // A new folder starts with no selection.
+    list.setPath(dir.path().wstring());
+    EXPECT_EQ(list.fileName(), L"");
+}
+
+} // namespace

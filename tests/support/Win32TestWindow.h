@@ -1,0 +1,108 @@
+#pragma once
+
+// A hidden parent window for the Win32 list controls, which records the
+// notifications its children send, and window services that record notices
+// and the end of the program instead of showing a message box or ending the
+// test. Both for the tests that run under Wine.
+
+#include "Win32WindowServices.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace testsupport {
+
+inline void initCommonControls()
+{
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+    InitCommonControlsEx(&controls);
+}
+
+class Win32TestWindow
+{
+public:
+    Win32TestWindow()
+    {
+        initCommonControls();
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"TarvolinTestParent";
+        RegisterClassW(&windowClass);
+        m_window = CreateWindowExW(0, L"TarvolinTestParent", L"", WS_OVERLAPPEDWINDOW, 0, 0, 400,
+                                   300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~Win32TestWindow() { DestroyWindow(m_window); }
+
+    HWND handle() const { return m_window; }
+
+    // Notifications received, as (control id, notification code).
+    std::vector<std::pair<int, int>> notifications;
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto* self = reinterpret_cast<Win32TestWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self != nullptr && message == WM_COMMAND && lParam != 0)
+            self->notifications.emplace_back(LOWORD(wParam), HIWORD(wParam));
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    HWND m_window;
+};
+
+class RecordingWin32Services : public tarvolin::Win32WindowServices
+{
+public:
+    void showNotice(HWND owner, const std::string& text) override
+    {
+        owners.push_back(owner);
+        notices.push_back(text);
+    }
+    void endProgram() override { ++programEnds; }
+    void pumpEvents() override
+    {
+        ++pumps;
+        if (onPump)
+            onPump(pumps);
+        Win32WindowServices::pumpEvents();
+    }
+
+    std::vector<std::string> notices;
+    std::vector<HWND> owners;
+    int programEnds = 0;
+    int pumps = 0;
+    std::function<void(int)> onPump;
+};
+
+// The texts of a list box's entries.
+inline std::vector<std::wstring> listTexts(HWND list)
+{
+    std::vector<std::wstring> texts;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+// The scratch drive that tools/windows-check maps onto a scratch folder
+// ("Y:\"), or empty.
+inline std::wstring scratchDrive()
+{
+    wchar_t drive[8] = {};
+    return GetEnvironmentVariableW(L"TARVOLIN_TEST_DRIVE", drive, 8) ? drive : L"";
+}
+
+} // namespace testsupport

@@ -1,0 +1,273 @@
+// The Win32 main window as a user meets it: its controls where the layout
+// table puts them, its texts, its focus order and keys, the three lists on a
+// scratch drive, a whole split with its GBK script, the About window and the
+// notices. Runs under Wine on a virtual display, code page 936.
+
+#include "Form1.h"
+#include "Form2.h"
+#include "NativePath.h"
+#include "TestFiles.h"
+#include "Win32TestWindow.h"
+#include "Win32Windows.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <map>
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace layout = tarvolin::layout;
+using testsupport::className;
+using testsupport::pressKey;
+using testsupport::rectInClient;
+using testsupport::text;
+
+class Form1Test : public testing::Test
+{
+protected:
+    Form1Test() { testsupport::initCommonControls(); }
+
+    HWND control(std::string_view name) const { return form.controls()[name]; }
+    int id(std::string_view name) const { return form.controls().id(name); }
+    std::string focusName() const
+    {
+        return std::string(form.controls().nameOf(GetDlgCtrlID(GetFocus())));
+    }
+    void click(std::string_view button) { SendMessageW(control(button), BM_CLICK, 0, 0); }
+    void setText(std::string_view name, const std::string& value)
+    {
+        SetWindowTextW(control(name), tarvolin::widePath(value).c_str());
+    }
+    // Picks the drive whose list text starts with letter, as the user would.
+    void pickDrive(wchar_t letter)
+    {
+        const HWND drives = control("Drive1");
+        const wchar_t prefix[] = {letter, L':', 0};
+        const LRESULT index =
+            SendMessageW(drives, CB_FINDSTRING, -1, reinterpret_cast<LPARAM>(prefix));
+        ASSERT_NE(index, CB_ERR) << "no drive " << char(letter);
+        SendMessageW(drives, CB_SETCURSEL, index, 0);
+        SendMessageW(form.handle(), WM_COMMAND, MAKEWPARAM(id("Drive1"), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(drives));
+    }
+    // The text the tooltip control shows over a control.
+    std::string toolTipOf(std::string_view name) const
+    {
+        HWND tips = nullptr;
+        while ((tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+            if (GetWindow(tips, GW_OWNER) == form.handle())
+                break;
+        }
+        wchar_t shown[256] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form.handle();
+        tool.uId = reinterpret_cast<UINT_PTR>(control(name));
+        tool.lpszText = shown;
+        SendMessageW(tips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+        return tarvolin::utf8Text(shown);
+    }
+    void selectFirstFile()
+    {
+        SetFocus(control("File1"));
+        pressKey(VK_HOME);
+    }
+
+    testsupport::RecordingWin32Services services;
+    tarvolin::Form1 form{services};
+};
+
+TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem)
+{
+    const std::map<layout::Kind, std::string> classes = {
+        {layout::Kind::Frame, "Button"},       {layout::Kind::Label, "Static"},
+        {layout::Kind::TextBox, "Edit"},       {layout::Kind::CommandButton, "Button"},
+        {layout::Kind::DriveList, "ComboBox"}, {layout::Kind::FolderList, "ListBox"},
+        {layout::Kind::FileList, "ListBox"},
+    };
+    for (const layout::Control& c : layout::form1.controls) {
+        SCOPED_TRACE(std::string(c.name));
+        const HWND window = control(c.name);
+        ASSERT_TRUE(IsWindow(window));
+        EXPECT_EQ(GetParent(window), form.handle());
+        EXPECT_TRUE(IsWindowEnabled(window));
+        EXPECT_EQ(className(window), classes.at(c.kind));
+        const RECT expected = tarvolin::ControlSet::clientRect(layout::form1, c, 96);
+        RECT actual = rectInClient(window);
+        // A drop-down list's closed box is as high as its font makes it.
+        if (c.kind == layout::Kind::DriveList)
+            actual.bottom = expected.bottom;
+        EXPECT_EQ(actual, expected);
+        if (c.kind != layout::Kind::DriveList) {
+            EXPECT_EQ(text(window), c.text);
+        }
+    }
+    // The offsets of the containers add up: a few by hand.
+    EXPECT_EQ(rectInClient(control("Frame1")), (RECT{0, -4, 473, 321}));
+    EXPECT_EQ(rectInClient(control("Dir1")), (RECT{16, 45, 225, 205}));
+    EXPECT_EQ(rectInClient(control("Text2")), (RECT{120, 284, 457, 303}));
+    EXPECT_EQ(rectInClient(control("command2")), (RECT{336, 336, 457, 361}));
+
+    EXPECT_EQ(text(form.handle()), layout::form1.caption);
+    // The client area at its place on the screen, at 96 dots per inch.
+    EXPECT_EQ(testsupport::clientOnScreen(form.handle()), (RECT{158, 109, 631, 480}));
+    const LONG style = GetWindowLongW(form.handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+}
+
+TEST_F(Form1Test, TabVisitsTheControlsInTheirOrderFromTheStartButton)
+{
+    form.show();
+    EXPECT_EQ(focusName(), "Command3");
+    std::vector<std::string> visited;
+    for (size_t i = 0; i < layout::focusOrder(layout::form1).size(); ++i) {
+        visited.push_back(focusName());
+        pressKey(VK_TAB);
+    }
+    std::vector<std::string> expected;
+    for (const layout::Control* c : layout::focusOrder(layout::form1))
+        expected.emplace_back(c->name);
+    EXPECT_EQ(visited, expected);
+    EXPECT_EQ(focusName(), "Command3");
+}
+
+TEST_F(Form1Test, EnterPressesTheFocusedButtonAndEscapeDoesNothing)
+{
+    form.show();
+    pressKey(VK_ESCAPE);
+    pressKey(VK_RETURN); // "开始分割" with an empty size: nothing at all
+    EXPECT_TRUE(services.notices.empty());
+    EXPECT_EQ(form.about(), nullptr);
+
+    SetFocus(control("command2"));
+    pressKey(VK_RETURN);
+    ASSERT_NE(form.about(), nullptr);
+
+    SetActiveWindow(form.handle());
+    SetFocus(control("Command1"));
+    pressKey(VK_RETURN);
+    EXPECT_EQ(services.programEnds, 1);
+    // The close box, the system menu's Close and Alt+F4 end it as well.
+    SendMessageW(form.handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(services.programEnds, 2);
+}
+
+TEST_F(Form1Test, ListsDriveEachOtherOnADrive)
+{
+    const std::wstring drive = testsupport::scratchDrive();
+    if (drive.empty())
+        GTEST_SKIP() << "no scratch drive (TARVOLIN_TEST_DRIVE)";
+    const std::string root = tarvolin::utf8Text(drive);
+    fs::remove_all(drive + L"lists");
+    fs::create_directories(drive + L"lists\\子目录");
+    testsupport::writeFile(root + "lists\\根.bin", std::string(300, 'r'));
+    testsupport::writeFile(root + "lists\\子目录\\a.bin", "");
+    form.show();
+
+    pickDrive(drive[0]);
+    EXPECT_EQ(form.dir1Path(), root);
+    EXPECT_EQ(form.file1Path(), root);
+    ASSERT_TRUE(form.setDir1Path(root + "lists"));
+    EXPECT_EQ(form.file1Path(), root + "lists");
+
+    // Home in the file list selects the file and fires its click.
+    selectFirstFile();
+    EXPECT_EQ(form.lab1Caption(), root + "lists\\根.bin");
+    EXPECT_EQ(form.text2(), root + "lists\\");
+    EXPECT_EQ(form.lab1ToolTip(), "被分割文件长度：（字节）300");
+    EXPECT_EQ(toolTipOf("Lab1"), "被分割文件长度：（字节）300");
+
+    // Enter in the folder list opens the selected folder; the file list
+    // follows, the source stays.
+    SetFocus(control("Dir1"));
+    pressKey(VK_END);
+    pressKey(VK_RETURN);
+    EXPECT_EQ(form.dir1Path(), root + "lists\\子目录");
+    EXPECT_EQ(form.file1Path(), root + "lists\\子目录");
+    EXPECT_EQ(form.file1EntryCount(), 1);
+    EXPECT_EQ(form.lab1Caption(), root + "lists\\根.bin");
+    selectFirstFile();
+    EXPECT_EQ(form.lab1Caption(), root + "lists\\子目录\\a.bin");
+    EXPECT_EQ(form.lab1ToolTip(), "被分割文件长度：（字节）0");
+
+    // A drive that is not ready: the caption goes back to its tag, the
+    // lists stay, nothing is said.
+    wchar_t absent[8] = {};
+    if (GetEnvironmentVariableW(L"TARVOLIN_TEST_ABSENT_DRIVE", absent, 8)) {
+        pickDrive(absent[0]);
+        EXPECT_EQ(form.lab1Caption(), "");
+        EXPECT_EQ(form.dir1Path(), root + "lists\\子目录");
+        EXPECT_EQ(form.file1EntryCount(), 1);
+        EXPECT_EQ(text(control("Drive1")).substr(0, 2),
+                  tarvolin::utf8Text(std::wstring{wchar_t(towlower(absent[0])), L':'}));
+    }
+    EXPECT_TRUE(services.notices.empty());
+}
+
+TEST_F(Form1Test, SplitsThroughTheWindowWithAGbkScript)
+{
+    testsupport::TempDir dir;
+    const std::string name = "视频 样本.bin";
+    const std::string source = testsupport::randomBytes(250000, 3);
+    testsupport::writeFile(dir / name, source);
+    form.show();
+    ASSERT_TRUE(form.setDir1Path(testsupport::toUtf8(dir.path())));
+    selectFirstFile();
+    setText("Text1", " 100000 ");
+    click("Command3");
+
+    ASSERT_EQ(services.notices.size(), 1u);
+    EXPECT_NE(services.notices[0].find("成功完成"), std::string::npos) << services.notices[0];
+    EXPECT_EQ(services.owners[0], form.handle());
+    EXPECT_EQ(services.pumps, 3);
+    for (int piece = 0; piece < 3; ++piece)
+        EXPECT_EQ(testsupport::readFile(dir / (name + ".00" + std::to_string(piece))),
+                  source.substr(piece * 100000, 100000));
+    // 视频 样本 in code page 936.
+    const std::string gbk = "\xCA\xD3\xC6\xB5 \xD1\xF9\xB1\xBE.bin";
+    EXPECT_EQ(testsupport::readFile(dir / (name + ".BAT")), "COPY/B \"" + gbk + ".000\"/B+\"" +
+                                                                gbk + ".001\"/B+\"" + gbk +
+                                                                ".002\"/B \"" + gbk + "\"/B\r\n");
+    EXPECT_EQ(text(control("Frame3")), "正在处理:" + dir.folder() + name + ".002 100.00%");
+}
+
+TEST_F(Form1Test, NoticesComeFromTheSplitOverTheWindow)
+{
+    setText("Text1", "10");
+    click("Command3"); // no file chosen
+    ASSERT_EQ(services.notices.size(), 1u);
+    EXPECT_EQ(services.notices[0].rfind("错误提示信息:", 0), 0u) << services.notices[0];
+    EXPECT_EQ(services.owners[0], form.handle());
+}
+
+TEST_F(Form1Test, AboutOpensOnceClosesAndOpensAgain)
+{
+    form.show();
+    click("command2");
+    tarvolin::Form2* about = form.about();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(IsWindowVisible(about->handle()));
+    EXPECT_EQ(GetWindow(about->handle(), GW_OWNER), nullptr);
+    click("command2");
+    EXPECT_EQ(form.about(), about);
+    EXPECT_EQ(
+        FindWindowExW(nullptr, FindWindowW(L"TarvolinForm2", nullptr), L"TarvolinForm2", nullptr),
+        nullptr);
+
+    SendMessageW(about->handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(form.about(), nullptr);
+    EXPECT_EQ(FindWindowW(L"TarvolinForm2", nullptr), nullptr);
+    EXPECT_EQ(services.programEnds, 0);
+    EXPECT_TRUE(IsWindowVisible(form.handle()));
+
+    click("command2");
+    ASSERT_NE(form.about(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(form.about()->handle()));
+}
+
+} // namespace

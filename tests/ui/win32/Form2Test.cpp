@@ -1,0 +1,61 @@
+// The Win32 About window: its frame, place and controls from the layout
+// table, its texts, and the emblem drawn from the program's resources with
+// its transparent pixels showing the window. Runs under Wine.
+
+#include "Form2.h"
+#include "Win32TestWindow.h"
+#include "Win32Windows.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace layout = tarvolin::layout;
+using testsupport::className;
+using testsupport::rectInClient;
+using testsupport::text;
+
+TEST(Form2Test, FrameControlsAndTextsFollowTheLayout)
+{
+    testsupport::initCommonControls();
+    tarvolin::Form2 about;
+    EXPECT_EQ(text(about.handle()), layout::form2.caption);
+    const LONG style = GetWindowLongW(about.handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_EQ(GetWindow(about.handle(), GW_OWNER), nullptr);
+    // The client area at its place on the screen, at 96 dots per inch.
+    EXPECT_EQ(testsupport::clientOnScreen(about.handle()), (RECT{269, 216, 499, 335}));
+
+    for (const layout::Control& c : layout::form2.controls) {
+        SCOPED_TRACE(std::string(c.name));
+        const HWND window = about.controls()[c.name];
+        EXPECT_EQ(className(window), "Static");
+        EXPECT_EQ(rectInClient(window), tarvolin::ControlSet::clientRect(layout::form2, c, 96));
+        EXPECT_EQ(text(window), c.text);
+        EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & WS_TABSTOP);
+    }
+    EXPECT_EQ(rectInClient(about.controls()["Image1"]), (RECT{8, 32, 42, 65}));
+}
+
+TEST(Form2Test, ShowsTheEmblemWithItsBackgroundThrough)
+{
+    const HRSRC emblem = FindResourceW(nullptr, L"EMBLEM", RT_RCDATA);
+    ASSERT_NE(emblem, nullptr);
+    EXPECT_EQ(SizeofResource(nullptr, emblem), 1691u);
+
+    testsupport::initCommonControls();
+    tarvolin::Form2 about;
+    about.show();
+    UpdateWindow(about.handle());
+    const HWND image = about.controls()["Image1"];
+    const HDC dc = GetDC(image);
+    const COLORREF corner = GetPixel(dc, 0, 0);   // transparent
+    const COLORREF middle = GetPixel(dc, 17, 24); // the badge
+    ReleaseDC(image, dc);
+    EXPECT_EQ(corner, GetSysColor(COLOR_BTNFACE));
+    EXPECT_NE(middle, GetSysColor(COLOR_BTNFACE));
+    EXPECT_NE(middle, CLR_INVALID);
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+#include "ControlSet.h"
+
+#include "NativePath.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace tarvolin {
+
+namespace {
+
+constexpr int firstId = 100;
+// The opened drive list shows about this many drives.
+constexpr int dropDownRows = 8;
+
+struct Native
+{
+    const wchar_t* className;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+// The system's control for each kind the window does not make itself.
+Native nativeControl(const layout::Control& control)
+{
+    switch (control.kind) {
+    case layout::Kind::Frame:
+        return {L"BUTTON", BS_GROUPBOX, 0};
+    case layout::Kind::Label:
+        // The source label tells the file's length in a tooltip, which
+        // needs its mouse messages.
+        return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY, 0};
+    case layout::Kind::TextBox:
+        return {L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case layout::Kind::CommandButton:
+        return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case layout::Kind::Image:
+        return {L"STATIC", SS_OWNERDRAW, 0};
+    default:
+        throw std::logic_error("no native control for " + std::string(control.name));
+    }
+}
+
+HFONT messageFont(int dpi)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
+                               static_cast<UINT>(dpi));
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+} // namespace
+
+ControlSet::ControlSet(HWND window, const layout::Window& table, const Maker& make)
+    : m_window(window), m_table(table), m_controls(table.controls.size())
+{
+    std::vector<size_t> order(table.controls.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return table.controls[a].tabIndex < table.controls[b].tabIndex;
+    });
+    for (const size_t index : order) {
+        const layout::Control& control = table.controls[index];
+        const int controlId = firstId + static_cast<int>(index);
+        HWND made = make ? make(control, controlId) : nullptr;
+        if (made == nullptr) {
+            const Native native = nativeControl(control);
+            made = CreateWindowExW(
+                native.extendedStyle, native.className, widePath(std::string(control.text)).c_str(),
+                WS_CHILD | WS_VISIBLE | native.style, 0, 0, 0, 0, window,
+                reinterpret_cast<HMENU>(INT_PTR(controlId)), GetModuleHandleW(nullptr), nullptr);
+        }
+        m_controls[index] = made;
+    }
+}
+
+ControlSet::~ControlSet()
+{
+    if (m_font != nullptr)
+        DeleteObject(m_font);
+}
+
+HWND ControlSet::operator[](std::string_view name) const
+{
+    return m_controls[static_cast<size_t>(id(name) - firstId)];
+}
+
+int ControlSet::id(std::string_view name) const
+{
+    const layout::Control& control = m_table.control(name);
+    return firstId + static_cast<int>(&control - m_table.controls.data());
+}
+
+std::string_view ControlSet::nameOf(int controlId) const
+{
+    const int index = controlId - firstId;
+    if (index < 0 || static_cast<size_t>(index) >= m_table.controls.size())
+        return {};
+    return m_table.controls[static_cast<size_t>(index)].name;
+}
+
+void ControlSet::layOut(int dpi)
+{
+    const HFONT font = messageFont(dpi);
+    for (size_t i = 0; i < m_controls.size(); ++i) {
+        const RECT r = clientRect(m_table, m_table.controls[i], dpi);
+        // A drop-down list's closed box takes its font's height; the height
+        // it is given is the room of its opened list.
+        const int rows = m_table.controls[i].kind == layout::Kind::DriveList ? dropDownRows : 1;
+        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        MoveWindow(m_controls[i], r.left, r.top, r.right - r.left, (r.bottom - r.top) * rows, TRUE);
+    }
+    if (m_font != nullptr)
+        DeleteObject(m_font);
+    m_font = font;
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+RECT ControlSet::windowRect(const layout::Window& table, DWORD style, DWORD extendedStyle, int dpi)
+{
+    const layout::Rect client = layout::toPixels(table.client);
+    RECT r = {scaled(client.left, dpi), scaled(client.top, dpi),
+              scaled(client.left + client.width, dpi), scaled(client.top + client.height, dpi)};
+    AdjustWindowRectExForDpi(&r, style, FALSE, extendedStyle, static_cast<UINT>(dpi));
+    return r;
+}
+
+RECT ControlSet::clientRect(const layout::Window& table, const layout::Control& control, int dpi)
+{
+    const layout::Rect at = table.pixelsInClient(control);
+    return {scaled(at.left, dpi), scaled(at.top, dpi), scaled(at.left + at.width, dpi),
+            scaled(at.top + at.height, dpi)};
+}
+
+} // namespace tarvolin

@@ -1,0 +1,301 @@
+#include "Form1.h"
+
+#include "Form2.h"
+#include "NativePath.h"
+#include "WideText.h"
+#include "Win32WindowServices.h"
+
+#include "Failure.h"
+
+#include <commctrl.h>
+
+namespace tarvolin {
+
+Form1::Form1(Win32WindowServices& services) : m_services(services)
+{
+    const layout::Window& table = layout::form1;
+    create(L"TarvolinForm1", widePath(std::string(table.caption)).c_str(), style, 0);
+    m_controls = std::make_unique<ControlSet>(
+        handle(), table, [this](const layout::Control& c, int id) { return makeList(c, id); });
+
+    m_toolTips =
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(),
+                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = handle();
+    tool.uId = reinterpret_cast<UINT_PTR>((*m_controls)["Lab1"]);
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+
+    const int dpi = static_cast<int>(GetDpiForWindow(handle()));
+    const RECT r = ControlSet::windowRect(table, style, 0, dpi);
+    SetWindowPos(handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    layOut(dpi);
+
+    // All three lists start on the current folder.
+    std::wstring here(MAX_PATH, L'\0');
+    here.resize(GetCurrentDirectoryW(MAX_PATH, here.data()));
+    m_drive1->fill(here);
+    m_dir1->onChange = [this] { m_behaviour.Dir1_Change(); };
+    setDir1Path(utf8Text(here));
+
+    m_behaviour.Form_Load();
+}
+
+Form1::~Form1()
+{
+    m_about.reset();
+    if (handle() != nullptr)
+        DestroyWindow(handle());
+}
+
+HWND Form1::makeList(const layout::Control& control, int id)
+{
+    switch (control.kind) {
+    case layout::Kind::DriveList:
+        m_drive1 = std::make_unique<DriveList>(handle(), id);
+        return m_drive1->handle();
+    case layout::Kind::FolderList:
+        m_dir1 = std::make_unique<DirList>(handle(), id);
+        return m_dir1->handle();
+    case layout::Kind::FileList:
+        m_file1 = std::make_unique<FileList>(handle(), id);
+        return m_file1->handle();
+    default:
+        return nullptr;
+    }
+}
+
+void Form1::show()
+{
+    ShowWindow(handle(), SW_SHOWNORMAL);
+    SetFocus((*m_controls)["Command3"]);
+}
+
+bool Form1::splitlt(const std::string& sfile, std::int32_t splitsize, const std::string& oname)
+{
+    return m_behaviour.splitlt(sfile, splitsize, oname);
+}
+
+Form2* Form1::about() const
+{
+    return m_about && m_about->handle() != nullptr ? m_about.get() : nullptr;
+}
+
+LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_DRAWITEM:
+        m_dir1->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_ACTIVATE:
+        onActivate(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
+    case WM_CLOSE:
+        // The close box, the system menu's Close and Alt+F4.
+        m_behaviour.Form_Unload();
+        return 0;
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    }
+    return defaultHandling(message, wParam, lParam);
+}
+
+void Form1::onCommand(int id, int code)
+{
+    if (id == IDOK) {
+        // Enter, from the dialog keys: the focused button, or the folder.
+        const HWND focus = GetFocus();
+        if (focus == m_dir1->handle()) {
+            try {
+                m_dir1->openSelected();
+            } catch (const Failure&) {
+            }
+        } else if (focus != nullptr && GetParent(focus) == handle()) {
+            wchar_t className[16] = {};
+            GetClassNameW(focus, className, 16);
+            if (lstrcmpiW(className, L"Button") == 0)
+                SendMessageW(focus, BM_CLICK, 0, 0);
+        }
+        return;
+    }
+    const std::string_view name = m_controls->nameOf(id);
+    if (name == "Command3" && code == BN_CLICKED)
+        m_behaviour.Command3_Click();
+    else if (name == "Command1" && code == BN_CLICKED)
+        m_behaviour.Command1_Click();
+    else if (name == "command2" && code == BN_CLICKED)
+        m_behaviour.command2_Click();
+    else if (name == "Drive1" && code == CBN_SELCHANGE)
+        m_behaviour.Drive1_Change();
+    else if (name == "Dir1" && code == LBN_DBLCLK)
+        onCommand(IDOK, 0);
+    else if (name == "File1" && code == LBN_SELCHANGE)
+        m_behaviour.File1_Click();
+}
+
+void Form1::onActivate(bool active)
+{
+    // The focus comes back to the control that had it, as in a dialog.
+    if (!active) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(handle(), focus))
+            m_focus = focus;
+    } else if (m_focus != nullptr && IsWindow(m_focus)) {
+        SetFocus(m_focus);
+    }
+}
+
+void Form1::onDpiChanged(int dpi, const RECT& suggested)
+{
+    SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layOut(dpi);
+}
+
+void Form1::layOut(int dpi)
+{
+    m_controls->layOut(dpi);
+    SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(m_controls->font()), FALSE);
+    m_dir1->fitItems();
+}
+
+std::string Form1::text(std::string_view control) const
+{
+    return utf8Text(windowText((*m_controls)[control]));
+}
+
+void Form1::setText(std::string_view control, const std::string& text)
+{
+    SetWindowTextW((*m_controls)[control], widePath(text).c_str());
+}
+
+std::string Form1::lab1Caption() const
+{
+    return text("Lab1");
+}
+
+void Form1::setLab1Caption(const std::string& caption)
+{
+    setText("Lab1", caption);
+}
+
+void Form1::setLab1ToolTip(const std::string& toolTip)
+{
+    m_lab1ToolTip = toolTip;
+    const std::wstring wide = widePath(toolTip);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = handle();
+    tool.uId = reinterpret_cast<UINT_PTR>((*m_controls)["Lab1"]);
+    tool.lpszText = const_cast<wchar_t*>(wide.c_str());
+    SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::string Form1::text1() const
+{
+    return text("Text1");
+}
+
+void Form1::setText1(const std::string& text)
+{
+    setText("Text1", text);
+}
+
+std::string Form1::text2() const
+{
+    return text("Text2");
+}
+
+void Form1::setText2(const std::string& text)
+{
+    setText("Text2", text);
+}
+
+std::string Form1::drive1Drive() const
+{
+    return utf8Text(m_drive1->drive());
+}
+
+std::string Form1::dir1Path() const
+{
+    return utf8Text(m_dir1->path());
+}
+
+bool Form1::setDir1Path(const std::string& folder)
+{
+    try {
+        m_dir1->setPath(widePath(folder));
+        return true;
+    } catch (const Failure&) {
+        return false;
+    }
+}
+
+std::string Form1::file1Path() const
+{
+    return utf8Text(m_file1->path());
+}
+
+void Form1::setFile1Path(const std::string& folder)
+{
+    m_file1->setPath(widePath(folder));
+}
+
+int Form1::file1EntryCount() const
+{
+    return m_file1->entryCount();
+}
+
+std::string Form1::file1FileName() const
+{
+    return utf8Text(m_file1->fileName());
+}
+
+void Form1::setFrame3Caption(const std::string& caption)
+{
+    // A new caption repaints the frame's caption strip, with what lies in it.
+    const HWND frame = (*m_controls)["Frame3"];
+    SendMessageW(frame, WM_SETREDRAW, FALSE, 0);
+    SetWindowTextW(frame, widePath(caption).c_str());
+    SendMessageW(frame, WM_SETREDRAW, TRUE, 0);
+    RECT strip;
+    GetWindowRect(frame, &strip);
+    MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&strip), 2);
+    strip.bottom = strip.top + ControlSet::scaled(
+                                   layout::twipsToPixels(layout::form1.control("Drive1").twips.top),
+                                   static_cast<int>(GetDpiForWindow(handle())));
+    RedrawWindow(handle(), &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Form1::showNotice(const std::string& text)
+{
+    m_services.showNotice(handle(), text);
+}
+
+void Form1::pumpEvents()
+{
+    m_services.pumpEvents();
+}
+
+void Form1::endProgram()
+{
+    m_services.endProgram();
+}
+
+void Form1::showAbout()
+{
+    if (about() == nullptr)
+        m_about = std::make_unique<Form2>();
+    m_about->show();
+}
+
+} // namespace tarvolin

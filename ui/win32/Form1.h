@@ -1,0 +1,94 @@
+#pragma once
+
+#include "ControlSet.h"
+#include "DirList.h"
+#include "DriveList.h"
+#include "FileList.h"
+#include "MainWindowBehaviour.h"
+#include "MainWindowView.h"
+#include "Window.h"
+
+#include <memory>
+#include <string>
+
+namespace tarvolin {
+
+class Form2;
+class Win32WindowServices;
+
+// The main window: a thin view over MainWindowBehaviour. It builds its
+// controls from the layout table, hands every event to the behaviour's
+// handler and lets the behaviour read and write the controls through the
+// view. Enter presses the focused button (and opens the selected folder in
+// Dir1); no button is the default, and Escape does nothing.
+class Form1 : public Window<Form1>, public MainWindowView
+{
+public:
+    // A sizable border, the system menu, a minimize box; no maximize box.
+    static constexpr DWORD style =
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
+
+    // Creates the window, hidden, with its lists on the process's current
+    // folder, and runs its load handler.
+    explicit Form1(Win32WindowServices& services);
+    ~Form1() override;
+
+    // Shows the window with the focus on "开始分割".
+    void show();
+
+    bool splitlt(const std::string& sfile, std::int32_t splitsize, const std::string& oname);
+
+    const ControlSet& controls() const { return *m_controls; }
+    // The About window while it is open; null otherwise.
+    Form2* about() const;
+
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The view.
+    std::string lab1Caption() const override;
+    void setLab1Caption(const std::string& caption) override;
+    std::string lab1Tag() const override { return m_lab1Tag; }
+    void setLab1Tag(const std::string& tag) override { m_lab1Tag = tag; }
+    std::string lab1ToolTip() const override { return m_lab1ToolTip; }
+    void setLab1ToolTip(const std::string& toolTip) override;
+    std::string text1() const override;
+    void setText1(const std::string& text) override;
+    std::string text2() const override;
+    void setText2(const std::string& text) override;
+    std::string drive1Drive() const override;
+    std::string dir1Path() const override;
+    bool setDir1Path(const std::string& folder) override;
+    std::string file1Path() const override;
+    void setFile1Path(const std::string& folder) override;
+    int file1EntryCount() const override;
+    std::string file1FileName() const override;
+    void setFrame3Caption(const std::string& caption) override;
+    void showNotice(const std::string& text) override;
+    void pumpEvents() override;
+    void endProgram() override;
+    void showAbout() override;
+
+private:
+    HWND makeList(const layout::Control& control, int id);
+    void onCommand(int id, int code);
+    void onActivate(bool active);
+    void onDpiChanged(int dpi, const RECT& suggested);
+    void layOut(int dpi);
+    std::string text(std::string_view control) const;
+    void setText(std::string_view control, const std::string& text);
+
+    Win32WindowServices& m_services;
+    MainWindowBehaviour m_behaviour{*this};
+    std::unique_ptr<DriveList> m_drive1;
+    std::unique_ptr<DirList> m_dir1;
+    std::unique_ptr<FileList> m_file1;
+    std::unique_ptr<ControlSet> m_controls;
+    HWND m_toolTips = nullptr;
+    std::string m_lab1Tag;
+    std::string m_lab1ToolTip;
+    // The control that had the focus when the window was last deactivated.
+    HWND m_focus = nullptr;
+    std::unique_ptr<Form2> m_about;
+};
+
+} // namespace tarvolin
