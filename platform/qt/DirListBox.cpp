@@ -50,10 +50,9 @@ QString canonicalFolder(const QString& folder)
 
 } // namespace
 
-DirListBox::DirListBox(QWidget* parent) : QListWidget(parent)
+DirListBox::DirListBox(QWidget* parent) : ListBox(parent)
 {
     setItemDelegate(new IndentingDelegate(this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemActivated, this, &DirListBox::open);
 }
 
@@ -87,6 +86,7 @@ void DirListBox::open(QListWidgetItem* item)
 
 void DirListBox::refill()
 {
+    const Refilling quiet(*this);
     clear();
     const QString separator = QDir::separator();
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);

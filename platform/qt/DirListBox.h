@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QListWidget>
+#include "ListBox.h"
 
 namespace tarvolin {
 
@@ -9,8 +9,8 @@ class Drives;
 // The folder list: the drive's root, every folder down to the current one,
 // then the current folder's subfolders, each indented one step below its
 // parent. Opening an entry (double-click or Enter) makes it the current
-// folder.
-class DirListBox : public QListWidget
+// folder. The caret keys select as in every list box (see ListBox).
+class DirListBox : public ListBox
 {
     Q_OBJECT
 
