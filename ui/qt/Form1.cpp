@@ -48,7 +48,7 @@ Form1::Form1(WindowServices& services, Drives drives, QWidget* parent)
     // All three lists start on the current folder.
     const QString here = QDir::toNativeSeparators(QDir::currentPath());
     ui->Drive1->setDrives(m_drives, here);
-    ui->Dir1->setDrives(&m_drives);
+    ui->Dir1->setDrives(&ui->Drive1->drives());
     ui->Dir1->setPath(here);
 
     Form_Load();
