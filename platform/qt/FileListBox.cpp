@@ -1,19 +1,13 @@
 #include "FileListBox.h"
 
-#include "NameText.h"
+#include "FolderListing.h"
+#include "NativeNames.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QScrollBar>
 
 #include <algorithm>
 #include <vector>
-
-#ifndef _WIN32
-#include <dirent.h>
-#include <sys/stat.h>
-#endif
 
 namespace tarvolin {
 
@@ -22,59 +16,21 @@ namespace {
 constexpr int nativeNameRole = Qt::UserRole;
 constexpr int settleMilliseconds = 200;
 
-// A folder's native bytes and Qt's form of it. On Windows the native form
-// is UTF-8, as the file services take it; elsewhere the file system's bytes.
-std::string nativeOf(const QString& folder)
-{
-#ifdef _WIN32
-    return folder.toStdString();
-#else
-    return QFile::encodeName(folder).toStdString();
-#endif
-}
-
-QString qtPathOf(const std::string& folder)
-{
-#ifdef _WIN32
-    return QString::fromStdString(folder);
-#else
-    return QFile::decodeName(QByteArray::fromStdString(folder));
-#endif
-}
-
 struct Entry
 {
     std::string native;
     QString shown;
 };
 
-// The folder's files, hidden and system files left out: on Windows through
-// Qt, whose names are exact there; elsewhere by the names' own bytes.
-std::vector<Entry> filesOf(const QString& folder, const std::string& nativeFolder)
+// The folder's files (hidden and system files left out), sorted by the
+// names the user reads.
+std::vector<Entry> filesOf(const std::string& folder)
 {
     std::vector<Entry> entries;
-#ifdef _WIN32
-    (void)nativeFolder;
-    for (const QString& name : QDir(folder).entryList(QDir::Files))
-        entries.push_back({name.toStdString(), name});
-#else
-    (void)folder;
-    DIR* listing = ::opendir(nativeFolder.c_str());
-    if (listing == nullptr)
-        return entries;
-    const std::string prefix = nativeFolder.ends_with('/') ? nativeFolder : nativeFolder + '/';
-    while (const dirent* entry = ::readdir(listing)) {
-        const std::string name = entry->d_name;
-        if (name.starts_with('.'))
-            continue; // hidden, and "." and ".."
-        // Regular files, and links to them; no folders, devices, pipes or sockets.
-        struct stat info;
-        if (::stat((prefix + name).c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-            continue;
-        entries.push_back({name, QString::fromStdString(NameText::readable(name))});
+    for (std::string& name : FolderListing::names(folder, FolderListing::Kind::Files)) {
+        const QString shown = NativeNames::shown(name);
+        entries.push_back({std::move(name), shown});
     }
-    ::closedir(listing);
-#endif
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
         const int order = a.shown.compare(b.shown, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a.native < b.native;
@@ -83,7 +39,6 @@ std::vector<Entry> filesOf(const QString& folder, const std::string& nativeFolde
 }
 
 } // namespace
-
 FileListBox::FileListBox(QWidget* parent) : ListBox(parent)
 {
     m_settle.setSingleShot(true);
@@ -95,17 +50,17 @@ FileListBox::FileListBox(QWidget* parent) : ListBox(parent)
 
 void FileListBox::setPath(const QString& folder)
 {
-    setNativePath(nativeOf(folder));
+    setNativePath(NativeNames::native(folder));
 }
 
 void FileListBox::setNativePath(const std::string& folder)
 {
     m_nativePath = folder;
-    m_path = QString::fromStdString(NameText::readable(folder));
+    m_path = NativeNames::shown(folder);
     if (!m_watcher.directories().isEmpty())
         m_watcher.removePaths(m_watcher.directories());
     m_settle.stop();
-    const QString watched = qtPathOf(folder);
+    const QString watched = NativeNames::forQt(folder);
     if (QFileInfo(watched).isDir())
         m_watcher.addPath(watched);
     const Refilling quiet(*this);
@@ -131,7 +86,7 @@ void FileListBox::refresh()
 void FileListBox::fill()
 {
     clear();
-    for (const Entry& entry : filesOf(m_path, m_nativePath)) {
+    for (const Entry& entry : filesOf(m_nativePath)) {
         auto* item = new QListWidgetItem(entry.shown, this);
         item->setData(nativeNameRole, QByteArray::fromStdString(entry.native));
     }

@@ -81,7 +81,7 @@ void Form1::Drive1_Change()
 
 void Form1::Dir1_Change()
 {
-    ui->File1->setPath(ui->Dir1->path());
+    ui->File1->setNativePath(ui->Dir1->nativePath());
 }
 
 void Form1::File1_Click()
