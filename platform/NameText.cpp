@@ -65,9 +65,7 @@ bool fromGb18030(const std::string& bytes, std::string& utf8)
 }
 #endif
 
-} // namespace
-
-bool NameText::isUtf8(const std::string& bytes)
+bool isUtf8Text(const std::string& bytes)
 {
     for (size_t at = 0; at < bytes.size();) {
         const size_t length = utf8SequenceAt(bytes, at);
@@ -78,9 +76,11 @@ bool NameText::isUtf8(const std::string& bytes)
     return true;
 }
 
-std::string NameText::readable(const std::string& bytes)
+// One piece of text: UTF-8 as it is, else GB18030, else U+FFFD for each
+// byte that is not UTF-8.
+std::string readablePiece(const std::string& bytes)
 {
-    if (isUtf8(bytes))
+    if (isUtf8Text(bytes))
         return bytes;
 #ifndef _WIN32
     std::string decoded;
@@ -97,6 +97,35 @@ std::string NameText::readable(const std::string& bytes)
             shown.append(bytes, at, length);
             at += length;
         }
+    }
+    return shown;
+}
+
+} // namespace
+
+bool NameText::isUtf8(const std::string& bytes)
+{
+    return isUtf8Text(bytes);
+}
+
+std::string NameText::readable(const std::string& bytes)
+{
+    if (isUtf8(bytes))
+        return bytes;
+    // Bytes below 0x40 (blanks, "/", ":", ".", digits) are ASCII in UTF-8
+    // and GBK alike and never the second byte of a GBK character: the text
+    // is read piece by piece between them, so that a UTF-8 caption around a
+    // GBK path reads right on both sides.
+    std::string shown;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = start;
+        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) >= 0x40)
+            ++end;
+        shown += readablePiece(bytes.substr(start, end - start));
+        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x40)
+            shown += bytes[end++];
+        start = end;
     }
     return shown;
 }

@@ -14,9 +14,10 @@ public:
     // True when bytes are well-formed UTF-8 (no overlong forms, no surrogates).
     static bool isUtf8(const std::string& bytes);
 
-    // The name as UTF-8 text to show: UTF-8 as it is; otherwise decoded as
-    // GB18030 (which holds GBK and GB2312); failing that, each byte that is
-    // not UTF-8 shown as U+FFFD.
+    // The name (or a text around names) as UTF-8 to show: UTF-8 as it is;
+    // otherwise each run between ASCII punctuation, digits and blanks that is
+    // not UTF-8 decoded as GB18030 (which holds GBK and GB2312); failing
+    // that, each of its bytes that is not UTF-8 shown as U+FFFD.
     static std::string readable(const std::string& bytes);
 };
 

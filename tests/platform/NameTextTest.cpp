@@ -30,6 +30,9 @@ TEST(NameText, ShowsUtf8AsItIsGbkDecodedAndTheRestReplaced)
         {"emoji \xF0\x9F\x8E\xAC.mp4", true, "emoji \xF0\x9F\x8E\xAC.mp4"},
         {gbkName, false, "电影 片段.avi"},
         {"\xD6\xD0\xCE\xC4", false, "中文"},
+        // A UTF-8 caption around a GBK path reads right on both sides.
+        {"正在处理:/数据/" + gbkName + ".000 33.33%", false,
+         "正在处理:/数据/电影 片段.avi.000 33.33%"},
         // Overlong and surrogate forms and cut sequences are not UTF-8; what
         // GB18030 reads is shown as GB18030, the rest as U+FFFD.
         {"\xC0\xAF", false, "蜡"},

@@ -1,5 +1,6 @@
 #include "WindowSplitHost.h"
 
+#include "NameText.h"
 #include "WindowServices.h"
 
 #include <QGroupBox>
@@ -28,13 +29,14 @@ void WindowSplitHost::showNotice(const std::string& text)
 {
     // The notice shows the caption as it stands now.
     repaintCaption();
-    m_services.showNotice(m_window, QString::fromStdString(text));
+    m_services.showNotice(m_window, QString::fromStdString(NameText::readable(text)));
 }
 
 void WindowSplitHost::setProgressCaption(const std::string& text)
 {
     // A frame's caption reads "&" as a mnemonic marker; a path shows it as it is.
-    QString caption = QString::fromStdString(text);
+    // Paths keep the bytes of their names; a GBK name reads as Chinese.
+    QString caption = QString::fromStdString(NameText::readable(text));
     caption.replace(QLatin1Char('&'), QLatin1String("&&"));
 
     // A new caption repaints the whole frame and the three lists inside it;
