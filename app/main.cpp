@@ -4,6 +4,7 @@
 // closing), never by returning from here in ordinary use.
 
 #include "Form1.h"
+#include "QtTranslations.h"
 #include "QtWindowServices.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tarvolin"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvolin.png")));
+    tarvolin::QtTranslations::install();
 #ifndef _WIN32
     // The classic style draws a frame's caption on its top line, as the
     // layout's twips expect; Windows' own style does so already.

@@ -1,6 +1,7 @@
 #include "NarrowEncoder.h"
 
 #include "Failure.h"
+#include "NameText.h"
 
 #ifdef _WIN32
 #include "NativePath.h"
@@ -65,6 +66,11 @@ NarrowEncoder NarrowEncoder::forSystem()
 
 std::string NarrowEncoder::encode(const std::string& utf8) const
 {
+    // Text that is not UTF-8 holds file names in the file system's own bytes
+    // (GBK names from an archive, say): the script names those files only
+    // when it carries the very bytes.
+    if (!NameText::isUtf8(utf8))
+        return utf8;
     iconv_t cd = ::iconv_open(m_codeset.c_str(), "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1))
         throw Failure("系统不支持字符编码“" + m_codeset + "”");

@@ -24,7 +24,9 @@ public:
 #endif
 
     // The text in the narrow encoding. A character that the encoding cannot
-    // represent is a failure that names the text.
+    // represent is a failure that names the text. Elsewhere than on Windows,
+    // bytes that are not UTF-8 are names in the file system's own bytes and
+    // come back unchanged.
     std::string encode(const std::string& utf8) const;
 
 private:

@@ -24,6 +24,24 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// Chinese input methods type the full-width digits U+FF10..U+FF19 (UTF-8
+// EF BC 90..EF BC 99); they stand for the same digits as 0..9.
+std::string withAsciiDigits(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (i + 2 < text.size() && text[i] == '\xEF' && text[i + 1] == '\xBC' &&
+            text[i + 2] >= '\x90' && text[i + 2] <= '\x99') {
+            out += static_cast<char>('0' + (text[i + 2] - '\x90'));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 std::string userDecimalSeparator()
 {
     std::string separator = ".";
@@ -54,9 +72,10 @@ std::string NumberServices::decimalSeparator()
     return separator;
 }
 
-std::optional<std::int32_t> NumberServices::numberFromText(const std::string& text,
+std::optional<std::int32_t> NumberServices::numberFromText(const std::string& typed,
                                                            const std::string& separator)
 {
+    const std::string text = withAsciiDigits(typed);
     size_t begin = 0;
     size_t end = text.size();
     while (begin < end && isBlank(text[begin]))

@@ -16,8 +16,8 @@ public:
     // A 32-bit number from text: blanks around it ignored, an optional sign,
     // decimal digits, optionally the decimal separator and further digits;
     // a fraction is rounded to the nearest integer, an exact half to the even
-    // one. Empty text, anything else, or a value outside the 32-bit range
-    // gives no number.
+    // one. Full-width digits (０..９) count as the digits 0..9. Empty text, anything else, or a
+    // value outside the 32-bit range gives no number.
     static std::optional<std::int32_t> numberFromText(const std::string& text,
                                                       const std::string& separator);
     static std::optional<std::int32_t> numberFromText(const std::string& text)

@@ -3,14 +3,17 @@
 
 Writes ui/resources/tarvolin.ico (for the Windows program file) and
 ui/resources/tarvolin.png (for the windows and the Linux desktop entry), both
-with the same 256-entry palette and the same pixels. Run it from anywhere; it
-needs only Python 3.
+with the same 256-entry palette and the same pixels, and the same picture at
+the desktop's other icon sizes, pixel for pixel scaled, as
+ui/resources/icons/tarvolin-<size>.png. Run it from anywhere; it needs only
+Python 3.
 """
 import os
 import struct
 import zlib
 
 SIZE = 32
+OTHER_SIZES = (16, 24, 48, 64, 128, 256)
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "..", "ui", "resources")
 
@@ -80,11 +83,53 @@ def png(pixels):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
+    size = len(pixels)
     raw = b"".join(b"\0" + bytes(row) for row in pixels)
     return (b"\x89PNG\r\n\x1a\n"
-            + chunk(b"IHDR", struct.pack(">IIBBBBB", SIZE, SIZE, 8, 3, 0, 0, 0))
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 3, 0, 0, 0))
             + chunk(b"PLTE", b"".join(bytes(c) for c in PALETTE))
             + chunk(b"tRNS", b"\0")
+            + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IEND", b""))
+
+
+def scaled(pixels, size):
+    """The picture at size x size, each pixel taken from the nearest one."""
+    return [[pixels[y * SIZE // size][x * SIZE // size] for x in range(size)]
+            for y in range(size)]
+
+
+def smoothed(pixels, size):
+    """The picture at size x size in RGBA, each pixel the average of the
+    area it covers (sampled 8 x 8), so thin lines stay visible when shrunk."""
+    samples = 8
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            r = g = b = a = 0
+            for sy in range(samples):
+                for sx in range(samples):
+                    c = pixels[(y * samples + sy) * SIZE // (size * samples)][
+                        (x * samples + sx) * SIZE // (size * samples)]
+                    if c != 0:
+                        cr, cg, cb = PALETTE[c]
+                        r, g, b, a = r + cr, g + cg, b + cb, a + 1
+            n = samples * samples
+            row.append((r // a, g // a, b // a, 255 * a // n) if a else (0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
+def png_rgba(pixels):
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    size = len(pixels)
+    raw = b"".join(b"\0" + b"".join(bytes(p) for p in row) for row in pixels)
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
             + chunk(b"IDAT", zlib.compress(raw, 9))
             + chunk(b"IEND", b""))
 
@@ -113,6 +158,14 @@ def main():
         f.write(png(pixels))
     with open(os.path.join(OUT, "tarvolin.ico"), "wb") as f:
         f.write(ico(pixels))
+    os.makedirs(os.path.join(OUT, "icons"), exist_ok=True)
+    for size in OTHER_SIZES:
+        with open(os.path.join(OUT, "icons", "tarvolin-%d.png" % size), "wb") as f:
+            # Whole multiples keep the crisp pixels; other sizes are averaged.
+            if size % SIZE == 0:
+                f.write(png(scaled(pixels, size)))
+            else:
+                f.write(png_rgba(smoothed(pixels, size)))
 
 
 if __name__ == "__main__":

@@ -1,11 +1,17 @@
 #include "DirListBox.h"
 
 #include "Drives.h"
+#include "FileServices.h"
+#include "FolderListing.h"
+#include "NativeNames.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStyle>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
+#include <filesystem>
 
 namespace tarvolin {
 
@@ -48,12 +54,23 @@ QString canonicalFolder(const QString& folder)
     return path;
 }
 
+// True when native names an existing folder.
+bool isFolder(const std::string& native)
+{
+    std::error_code ignored;
+#ifdef _WIN32
+    return std::filesystem::is_directory(
+        std::filesystem::path(std::u8string(native.begin(), native.end())), ignored);
+#else
+    return std::filesystem::is_directory(std::filesystem::path(native), ignored);
+#endif
+}
+
 } // namespace
 
-DirListBox::DirListBox(QWidget* parent) : QListWidget(parent)
+DirListBox::DirListBox(QWidget* parent) : ListBox(parent)
 {
     setItemDelegate(new IndentingDelegate(this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemActivated, this, &DirListBox::open);
 }
 
@@ -62,12 +79,22 @@ bool DirListBox::setPath(const QString& folder)
     const QFileInfo info(folder);
     if (folder.isEmpty() || !info.exists() || !info.isDir())
         return false;
-    m_path = canonicalFolder(folder);
+    return setNativePath(NativeNames::native(canonicalFolder(folder)));
+}
+
+bool DirListBox::setNativePath(const std::string& folder)
+{
+    if (!isFolder(folder))
+        return false;
+    m_nativePath = folder;
+    m_path = NativeNames::shown(folder);
     // A drive's root keeps its separator: "C:\", "/", "/home/".
     if (m_drives != nullptr) {
         const QString root = m_drives->rootOf(m_path);
-        if (m_path == root.chopped(1))
+        if (m_path == root.chopped(1)) {
             m_path = root;
+            m_nativePath = NativeNames::native(root);
+        }
     }
     refill();
     emit changed();
@@ -76,46 +103,62 @@ bool DirListBox::setPath(const QString& folder)
 
 void DirListBox::open(QListWidgetItem* item)
 {
-    const QString folder = item->data(pathRole).toString();
-    if (folder == m_path)
+    const std::string folder = item->data(pathRole).toByteArray().toStdString();
+    if (folder == m_nativePath)
         return;
     // A folder removed since the list was filled cannot be opened; the list
     // is refilled so that it no longer shows it.
-    if (!setPath(folder))
+    if (!setNativePath(folder))
         refill();
 }
 
 void DirListBox::refill()
 {
+    const Refilling quiet(*this);
     clear();
-    const QString separator = QDir::separator();
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    auto add = [&](const QString& text, const QString& path, int level, const QIcon& icon) {
+    auto add = [&](const QString& text, const std::string& path, int level, const QIcon& icon) {
         auto* item = new QListWidgetItem(icon, text, this);
-        item->setData(pathRole, path);
+        item->setData(pathRole, QByteArray::fromStdString(path));
         item->setData(levelRole, level);
-        item->setToolTip(path);
+        item->setToolTip(NativeNames::shown(path));
     };
 
     // The root, then each folder on the way down to the current one.
     const QString root =
         m_drives != nullptr ? m_drives->rootOf(m_path) : QDir::toNativeSeparators(QDir::rootPath());
-    add(root, root, 0, openIcon);
+    const std::string nativeRoot = NativeNames::native(root);
+    add(root, nativeRoot, 0, openIcon);
     int level = 0;
-    QString path = root.chopped(1);
-    for (const QString& name : m_path.mid(root.size()).split(separator, Qt::SkipEmptyParts)) {
-        path += separator + name;
-        add(name, path, ++level, openIcon);
+    std::string path = nativeRoot;
+    const std::string below = m_nativePath.size() > nativeRoot.size()
+                                  ? m_nativePath.substr(nativeRoot.size())
+                                  : std::string();
+    size_t start = 0;
+    while (start < below.size()) {
+        size_t end = below.find(FileServices::separator, start);
+        if (end == std::string::npos)
+            end = below.size();
+        if (end > start) {
+            const std::string name = below.substr(start, end - start);
+            path = FolderListing::join(path, name);
+            add(NativeNames::shown(name), path, ++level, openIcon);
+        }
+        start = end + 1;
     }
     setCurrentRow(count() - 1);
 
-    // The current folder's subfolders.
-    const QString prefix = m_path.endsWith(separator) ? m_path : m_path + separator;
-    const QStringList subfolders =
-        QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : subfolders)
-        add(name, prefix + name, level + 1, closedIcon);
+    // The current folder's subfolders, sorted by the names the user reads.
+    std::vector<std::pair<QString, std::string>> subfolders;
+    for (std::string& name : FolderListing::names(m_nativePath, FolderListing::Kind::Folders))
+        subfolders.emplace_back(NativeNames::shown(name), std::move(name));
+    std::sort(subfolders.begin(), subfolders.end(), [](const auto& a, const auto& b) {
+        const int order = a.first.compare(b.first, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.second < b.second;
+    });
+    for (const auto& [shown, name] : subfolders)
+        add(shown, FolderListing::join(m_nativePath, name), level + 1, closedIcon);
 }
 
 } // namespace tarvolin

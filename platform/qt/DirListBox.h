@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QListWidget>
+#include "ListBox.h"
+
+#include <string>
 
 namespace tarvolin {
 
@@ -9,8 +11,8 @@ class Drives;
 // The folder list: the drive's root, every folder down to the current one,
 // then the current folder's subfolders, each indented one step below its
 // parent. Opening an entry (double-click or Enter) makes it the current
-// folder.
-class DirListBox : public QListWidget
+// folder. The caret keys select as in every list box (see ListBox).
+class DirListBox : public ListBox
 {
     Q_OBJECT
 
@@ -21,8 +23,11 @@ public:
     // drive that holds its folder.
     void setDrives(const Drives* drives) { m_drives = drives; }
 
-    // The current folder, in native form; only a root ends in a separator.
+    // The current folder as shown (a folder named in GBK reads as Chinese);
+    // only a root ends in a separator.
     QString path() const { return m_path; }
+    // The current folder in the file system's bytes, for file operations.
+    const std::string& nativePath() const { return m_nativePath; }
 
     // Makes folder the current one, refills the list and raises changed()
     // before it returns. A folder that does not exist (or a drive that is
@@ -34,10 +39,12 @@ signals:
 
 private:
     void open(QListWidgetItem* item);
+    bool setNativePath(const std::string& folder);
     void refill();
 
     const Drives* m_drives = nullptr;
     QString m_path;
+    std::string m_nativePath;
 };
 
 } // namespace tarvolin

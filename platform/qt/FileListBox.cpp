@@ -1,26 +1,95 @@
 #include "FileListBox.h"
 
-#include <QDir>
-#include <QMouseEvent>
+#include "FolderListing.h"
+#include "NativeNames.h"
+
+#include <QFileInfo>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <vector>
 
 namespace tarvolin {
 
-FileListBox::FileListBox(QWidget* parent) : QListWidget(parent)
+namespace {
+
+constexpr int nativeNameRole = Qt::UserRole;
+constexpr int settleMilliseconds = 200;
+
+struct Entry
 {
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::itemSelectionChanged, this, &FileListBox::onSelectionChanged);
+    std::string native;
+    QString shown;
+};
+
+// The folder's files (hidden and system files left out), sorted by the
+// names the user reads.
+std::vector<Entry> filesOf(const std::string& folder)
+{
+    std::vector<Entry> entries;
+    for (std::string& name : FolderListing::names(folder, FolderListing::Kind::Files)) {
+        const QString shown = NativeNames::shown(name);
+        entries.push_back({std::move(name), shown});
+    }
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        const int order = a.shown.compare(b.shown, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.native < b.native;
+    });
+    return entries;
+}
+
+} // namespace
+FileListBox::FileListBox(QWidget* parent) : ListBox(parent)
+{
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(settleMilliseconds);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle,
+            qOverload<>(&QTimer::start));
+    connect(&m_settle, &QTimer::timeout, this, &FileListBox::refresh);
 }
 
 void FileListBox::setPath(const QString& folder)
 {
-    m_refilling = true;
-    m_path = folder;
-    clear();
-    // Without QDir::Hidden and QDir::System, hidden (and on Windows system)
-    // files stay out.
-    addItems(QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    setNativePath(NativeNames::native(folder));
+}
+
+void FileListBox::setNativePath(const std::string& folder)
+{
+    m_nativePath = folder;
+    m_path = NativeNames::shown(folder);
+    if (!m_watcher.directories().isEmpty())
+        m_watcher.removePaths(m_watcher.directories());
+    m_settle.stop();
+    const QString watched = NativeNames::forQt(folder);
+    if (QFileInfo(watched).isDir())
+        m_watcher.addPath(watched);
+    const Refilling quiet(*this);
+    fill();
     setCurrentRow(-1);
-    m_refilling = false;
+}
+
+void FileListBox::refresh()
+{
+    const std::string selected = nativeFileName();
+    const int top = verticalScrollBar()->value();
+    const Refilling quiet(*this);
+    fill();
+    for (int row = 0; row < count() && !selected.empty(); ++row) {
+        if (item(row)->data(nativeNameRole).toByteArray().toStdString() == selected) {
+            setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+            break;
+        }
+    }
+    verticalScrollBar()->setValue(top);
+}
+
+void FileListBox::fill()
+{
+    clear();
+    for (const Entry& entry : filesOf(m_nativePath)) {
+        auto* item = new QListWidgetItem(entry.shown, this);
+        item->setData(nativeNameRole, QByteArray::fromStdString(entry.native));
+    }
 }
 
 QString FileListBox::fileName() const
@@ -29,21 +98,11 @@ QString FileListBox::fileName() const
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
-void FileListBox::mousePressEvent(QMouseEvent* event)
+std::string FileListBox::nativeFileName() const
 {
-    QListWidgetItem* target = itemAt(event->position().toPoint());
-    const bool alreadySelected = target != nullptr && target->isSelected();
-    QListWidget::mousePressEvent(event);
-    // A click on the entry already selected changes no selection but is a click all the same.
-    if (alreadySelected && target->isSelected())
-        emit clicked();
-}
-
-void FileListBox::onSelectionChanged()
-{
-    // Only a selection counts: the list's focus alone marks an entry without selecting it.
-    if (!m_refilling && !selectedItems().isEmpty())
-        emit clicked();
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? std::string()
+                              : selected.first()->data(nativeNameRole).toByteArray().toStdString();
 }
 
 } // namespace tarvolin

@@ -1,41 +1,56 @@
 #pragma once
 
-#include <QListWidget>
+#include "ListBox.h"
+
+#include <QFileSystemWatcher>
+#include <QTimer>
+
+#include <string>
 
 namespace tarvolin {
 
 // The file list: the files of one folder (hidden and system files left
-// out), sorted by name, at most one selected.
-class FileListBox : public QListWidget
+// out), sorted by name, at most one selected. Each entry keeps its name's
+// bytes as the file system holds them and shows a readable form (a GBK name
+// from a Chinese Windows archive reads as Chinese). The list follows its
+// folder on disk: files that appear or go show up a moment later, and the
+// selected entry stays selected.
+class FileListBox : public ListBox
 {
     Q_OBJECT
 
 public:
     explicit FileListBox(QWidget* parent = nullptr);
 
+    // The folder shown, readable.
     QString path() const { return m_path; }
 
     // Shows folder's files, none selected. A folder that cannot be listed
     // (removed, unreadable) shows no files.
     void setPath(const QString& folder);
+    // The same with the folder's native bytes, which need not be UTF-8.
+    void setNativePath(const std::string& folder);
 
-    // The selected entry's bare name; empty while none is selected.
+    // The selected entry's bare name as shown; empty while none is selected.
     QString fileName() const;
+    // The selected entry's bare name in the file system's bytes, for every
+    // file operation; empty while none is selected.
+    std::string nativeFileName() const;
 
     int entryCount() const { return count(); }
 
-signals:
-    // The user selected an entry, by mouse or by keyboard.
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
+    // Reads the folder again, keeping the selected entry when it is still there.
+    void refresh();
 
 private:
-    void onSelectionChanged();
+    void fill();
 
     QString m_path;
-    bool m_refilling = false;
+    std::string m_nativePath;
+    QFileSystemWatcher m_watcher;
+    // Changes come in bursts (a split writes a piece at a time): the list is
+    // read again once they pause.
+    QTimer m_settle;
 };
 
 } // namespace tarvolin

@@ -14,6 +14,8 @@ void QtWindowServices::showNotice(QWidget* owner, const QString& text)
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarvolin"), shown, QMessageBox::Ok,
                     owner);
+    // A path is shown as written, even one that looks like markup ("<b>", "&lt;").
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -40,7 +40,19 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"   ", std::nullopt}, ParseCase{"abc", std::nullopt},
                     ParseCase{"12abc", std::nullopt}, ParseCase{"1 2", std::nullopt},
                     ParseCase{"-", std::nullopt}, ParseCase{"1,5", std::nullopt},
-                    ParseCase{"1.2.3", std::nullopt}, ParseCase{"１２", std::nullopt}));
+                    ParseCase{"1.2.3", std::nullopt}));
+
+// Chinese input methods type full-width digits; they are the same digits.
+// Every other full-width character is still not part of a number.
+INSTANTIATE_TEST_SUITE_P(
+    FullWidthDigits, NumberFromText,
+    testing::Values(ParseCase{"０１２３４５６７８９", 123456789}, ParseCase{"１０２４", 1024},
+                    ParseCase{" -１２.５ ", -12}, ParseCase{"1０2４", 1024},
+                    ParseCase{"２１４７４８３６４８", std::nullopt},
+                    ParseCase{"１２ａ", std::nullopt}, ParseCase{"＋５", std::nullopt},
+                    ParseCase{"１２．５", std::nullopt}, ParseCase{"　１２", std::nullopt},
+                    ParseCase{"\xEF\xBC", std::nullopt}, ParseCase{"\xEF\xBC\x9A", std::nullopt},
+                    ParseCase{"\xEF\xBC\x8F", std::nullopt}, ParseCase{"１\xEF", std::nullopt}));
 
 TEST(NumberServices, DecimalSeparatorIsTheCallersOrTheLocales)
 {

@@ -3,6 +3,7 @@
 #include "RecordingWindowServices.h"
 #include "TestFiles.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -154,6 +155,24 @@ TEST_F(Selection, ChangeOfDriveRestoresTheCaptionOnly)
     EXPECT_EQ(dir1()->path(), q(rootA()));
     EXPECT_EQ(user->texts(file1()), QStringList{"top.bin"});
     EXPECT_EQ(text2()->text(), data() + "/");
+}
+
+TEST_F(Selection, ChoosingTheShownDriveAgainLeavesANestedMount)
+{
+    // data/sub is a file system of its own, mounted inside drive A.
+    tarvolin::Form1 nested(services,
+                           tarvolin::Drives({{q(rootA()), "A"}, {data() + "/sub", "sub"}}));
+    nested.show();
+    testsupport::FormDriver driver(nested);
+    driver.openFolder("sub");
+    ASSERT_EQ(driver.dir1()->path(), data() + "/sub/");
+    EXPECT_EQ(driver.texts(driver.dir1()).first(), data() + "/sub/");
+    ASSERT_EQ(driver.drive1()->currentText(), "A");
+
+    driver.drive1()->showPopup();
+    QTest::keyClick(driver.drive1()->view(), Qt::Key_Return);
+    EXPECT_EQ(driver.dir1()->path(), q(rootA()));
+    EXPECT_EQ(driver.texts(driver.file1()), QStringList{"top.bin"});
 }
 
 TEST_F(Selection, TypedOutputFolderIsReplacedByTheNextClick)

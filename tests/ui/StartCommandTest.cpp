@@ -87,6 +87,24 @@ TEST_F(StartCommand, SplitsTheChosenFileIntoTheChosenFolder)
     EXPECT_EQ(readFile(path), source);
 }
 
+TEST_F(StartCommand, SplitsAFileWhoseNameIsInGbk)
+{
+    // An archive from a Chinese Windows machine: the name's bytes are GBK.
+    const std::string gbk = "\xCB\xB5\xC3\xF7\xCA\xE9.doc"; // 说明书.doc
+    const std::string source = randomBytes(250);
+    const std::string path = (work / gbk).string();
+    writeFile(path, source);
+    user->dir1()->setPath(q(work.string()));
+    user->clickEntry(user->file1(), q("说明书.doc"));
+    split("100");
+
+    EXPECT_EQ(services.notices, QStringList{completion(3, work.string() + "/说明书.doc.BAT")});
+    EXPECT_EQ(readFile(path + ".002"), source.substr(200));
+    EXPECT_EQ(readFile(path + ".BAT"),
+              "COPY/B " + gbk + ".000/B+" + gbk + ".001/B+" + gbk + ".002/B " + gbk + "/B\r\n");
+    EXPECT_EQ(user->frame3()->title(), q("正在处理:" + work.string() + "/说明书.doc.002 100.00%"));
+}
+
 TEST_F(StartCommand, RefusesAFileOnlyOneByteLongerThanThePiece)
 {
     choose("a.bin", randomBytes(101));

@@ -6,6 +6,7 @@
 #include "Form2.h"
 #include "Layout.h"
 #include "LayoutBuilder.h"
+#include "NameText.h"
 #include "ProgressCaption.h"
 #include "WindowServices.h"
 
@@ -67,7 +68,7 @@ Form1::Form1(WindowServices& services, Drives drives, QWidget* parent)
     // All three lists start on the current folder.
     const QString here = QDir::toNativeSeparators(QDir::currentPath());
     m_drive1->setDrives(m_drives, here);
-    m_dir1->setDrives(&m_drives);
+    m_dir1->setDrives(&m_drive1->drives());
     m_dir1->setPath(here);
 
     m_behaviour.Form_Load();
@@ -86,12 +87,14 @@ bool Form1::splitlt(const std::string& sfile, std::int32_t splitsize, const std:
 
 std::string Form1::lab1Caption() const
 {
-    return m_lab1->text().toStdString();
+    return m_lab1Path;
 }
 
 void Form1::setLab1Caption(const std::string& caption)
 {
-    m_lab1->setText(q(caption));
+    // The path keeps the bytes of its names; a GBK name reads as Chinese.
+    m_lab1Path = caption;
+    m_lab1->setText(q(NameText::readable(caption)));
 }
 
 std::string Form1::lab1Tag() const
@@ -126,12 +129,18 @@ void Form1::setText1(const std::string& text)
 
 std::string Form1::text2() const
 {
+    // The folder as written, with the bytes of its names, until the user
+    // changes what it shows.
+    if (m_text2->text() == m_text2Shown)
+        return m_text2Folder;
     return m_text2->text().toStdString();
 }
 
 void Form1::setText2(const std::string& text)
 {
-    m_text2->setText(q(text));
+    m_text2Folder = text;
+    m_text2Shown = q(NameText::readable(text));
+    m_text2->setText(m_text2Shown);
 }
 
 std::string Form1::drive1Drive() const
@@ -141,7 +150,7 @@ std::string Form1::drive1Drive() const
 
 std::string Form1::dir1Path() const
 {
-    return m_dir1->path().toStdString();
+    return m_dir1->nativePath();
 }
 
 bool Form1::setDir1Path(const std::string& folder)
@@ -157,7 +166,7 @@ std::string Form1::file1Path() const
 
 void Form1::setFile1Path(const std::string& folder)
 {
-    m_file1->setPath(q(folder));
+    m_file1->setNativePath(folder);
 }
 
 int Form1::file1EntryCount() const
@@ -167,19 +176,19 @@ int Form1::file1EntryCount() const
 
 std::string Form1::file1FileName() const
 {
-    return m_file1->fileName().toStdString();
+    return m_file1->nativeFileName();
 }
 
 void Form1::setFrame3Caption(const std::string& caption)
 {
-    m_progress->set(caption);
+    m_progress->set(NameText::readable(caption));
 }
 
 void Form1::showNotice(const std::string& text)
 {
     // The notice shows the caption as it stands now.
     m_progress->repaintNow();
-    m_services.showNotice(this, q(text));
+    m_services.showNotice(this, q(NameText::readable(text)));
 }
 
 void Form1::pumpEvents()

@@ -86,6 +86,11 @@ private:
     QLabel* m_lab1;
     QLineEdit* m_text1;
     QLineEdit* m_text2;
+    // Lab1's path and Text2's folder as the behaviour wrote them, in the
+    // file system's bytes; the controls show their readable form.
+    std::string m_lab1Path;
+    std::string m_text2Folder;
+    QString m_text2Shown;
     QGroupBox* m_frame3;
     std::unique_ptr<ProgressCaption> m_progress;
     // The one About window while it exists; it has no owner and deletes

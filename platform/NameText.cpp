@@ -1,0 +1,133 @@
+#include "NameText.h"
+
+#ifndef _WIN32
+#include <iconv.h>
+#endif
+
+namespace tarvolin {
+
+namespace {
+
+// The length of the well-formed UTF-8 sequence at bytes[at], or 0.
+size_t utf8SequenceAt(const std::string& bytes, size_t at)
+{
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80)
+        return 1;
+    size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF; // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0; // overlong below U+0800
+        if (lead == 0xED)
+            high = 0x9F; // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90; // overlong below U+10000
+        if (lead == 0xF4)
+            high = 0x8F; // beyond U+10FFFF
+    } else {
+        return 0;
+    }
+    if (at + length > bytes.size() || byte(at + 1) < low || byte(at + 1) > high)
+        return 0;
+    for (size_t i = 2; i < length; ++i) {
+        if (byte(at + i) < 0x80 || byte(at + i) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+#ifndef _WIN32
+// bytes decoded from GB18030 into UTF-8; false when they are not GB18030.
+bool fromGb18030(const std::string& bytes, std::string& utf8)
+{
+    iconv_t cd = ::iconv_open("UTF-8", "GB18030");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
+    std::string out(bytes.size() * 4 + 4, '\0');
+    char* in = const_cast<char*>(bytes.data());
+    size_t inLeft = bytes.size();
+    char* dst = out.data();
+    size_t dstLeft = out.size();
+    const size_t rc = ::iconv(cd, &in, &inLeft, &dst, &dstLeft);
+    ::iconv_close(cd);
+    if (rc == static_cast<size_t>(-1) || rc > 0 || inLeft != 0)
+        return false;
+    out.resize(out.size() - dstLeft);
+    utf8 = std::move(out);
+    return true;
+}
+#endif
+
+bool isUtf8Text(const std::string& bytes)
+{
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t length = utf8SequenceAt(bytes, at);
+        if (length == 0)
+            return false;
+        at += length;
+    }
+    return true;
+}
+
+// One piece of text: UTF-8 as it is, else GB18030, else U+FFFD for each
+// byte that is not UTF-8.
+std::string readablePiece(const std::string& bytes)
+{
+    if (isUtf8Text(bytes))
+        return bytes;
+#ifndef _WIN32
+    std::string decoded;
+    if (fromGb18030(bytes, decoded))
+        return decoded;
+#endif
+    std::string shown;
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t length = utf8SequenceAt(bytes, at);
+        if (length == 0) {
+            shown += "\xEF\xBF\xBD";
+            ++at;
+        } else {
+            shown.append(bytes, at, length);
+            at += length;
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
+bool NameText::isUtf8(const std::string& bytes)
+{
+    return isUtf8Text(bytes);
+}
+
+std::string NameText::readable(const std::string& bytes)
+{
+    if (isUtf8(bytes))
+        return bytes;
+    // Bytes below 0x40 (blanks, "/", ":", ".", digits) are ASCII in UTF-8
+    // and GBK alike and never the second byte of a GBK character: the text
+    // is read piece by piece between them, so that a UTF-8 caption around a
+    // GBK path reads right on both sides.
+    std::string shown;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = start;
+        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) >= 0x40)
+            ++end;
+        shown += readablePiece(bytes.substr(start, end - start));
+        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x40)
+            shown += bytes[end++];
+        start = end;
+    }
+    return shown;
+}
+
+} // namespace tarvolin

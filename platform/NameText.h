@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace tarvolin {
+
+// File names as the file system keeps them and as the user reads them. On
+// Linux a name is any run of bytes; archives from Chinese Windows machines
+// bring names in GBK. The bytes stay the name for every file operation; the
+// readable form is only shown.
+class NameText
+{
+public:
+    // True when bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+    static bool isUtf8(const std::string& bytes);
+
+    // The name (or a text around names) as UTF-8 to show: UTF-8 as it is;
+    // otherwise each run between ASCII punctuation, digits and blanks that is
+    // not UTF-8 decoded as GB18030 (which holds GBK and GB2312); failing
+    // that, each of its bytes that is not UTF-8 shown as U+FFFD.
+    static std::string readable(const std::string& bytes);
+};
+
+} // namespace tarvolin

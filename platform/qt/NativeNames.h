@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace tarvolin {
+
+// Paths and names between Qt's text and the file system's native form: on
+// Linux the bytes the file system holds, which need not be UTF-8; on Windows
+// UTF-8, as the file services take it.
+class NativeNames
+{
+public:
+    // The native form of a path Qt holds.
+    static std::string native(const QString& path);
+
+    // The readable form to show: a name in GBK reads as Chinese.
+    static QString shown(const std::string& native);
+
+    // The form Qt's own file classes take; exact where the bytes are UTF-8.
+    static QString forQt(const std::string& native);
+};
+
+} // namespace tarvolin

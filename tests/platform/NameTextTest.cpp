@@ -1,0 +1,81 @@
+#include "NameText.h"
+#include "NarrowEncoder.h"
+#include "PieceBuffer.h"
+#include "RecordingHost.h"
+#include "SplitRun.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using tarvolin::NameText;
+
+// "电影 片段.avi" as a Chinese Windows machine writes it: GBK bytes.
+const std::string gbkName = "\xB5\xE7\xD3\xB0 \xC6\xAC\xB6\xCE.avi";
+
+struct NameCase
+{
+    std::string bytes;
+    bool utf8;
+    std::string shown;
+};
+
+TEST(NameText, ShowsUtf8AsItIsGbkDecodedAndTheRestReplaced)
+{
+    const NameCase cases[] = {
+        {"", true, ""},
+        {"my file.txt", true, "my file.txt"},
+        {"电影 片段.avi", true, "电影 片段.avi"},
+        {"emoji \xF0\x9F\x8E\xAC.mp4", true, "emoji \xF0\x9F\x8E\xAC.mp4"},
+        {gbkName, false, "电影 片段.avi"},
+        {"\xD6\xD0\xCE\xC4", false, "中文"},
+        // A UTF-8 caption around a GBK path reads right on both sides.
+        {"正在处理:/数据/" + gbkName + ".000 33.33%", false,
+         "正在处理:/数据/电影 片段.avi.000 33.33%"},
+        // Overlong and surrogate forms and cut sequences are not UTF-8; what
+        // GB18030 reads is shown as GB18030, the rest as U+FFFD.
+        {"\xC0\xAF", false, "蜡"},
+        {"\xE7\x94", false, "鐢"},
+        {"\xED\xA0\x80", false, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"a\xE7", false, "a\xEF\xBF\xBD"},
+        {"caf\xE9.txt", false, "caf\xEF\xBF\xBD.txt"},
+        {"a\x80.bin", false, "a\xEF\xBF\xBD.bin"},
+    };
+    for (const NameCase& c : cases) {
+        EXPECT_EQ(NameText::isUtf8(c.bytes), c.utf8) << c.bytes;
+#ifdef _WIN32
+        // Windows names are UTF-16, always UTF-8 once converted: no decoding there.
+        if (!c.utf8)
+            continue;
+#endif
+        EXPECT_EQ(NameText::readable(c.bytes), c.shown) << c.bytes;
+    }
+}
+
+#ifndef _WIN32
+// A GBK-named file in a UTF-8 system splits under its own bytes, and the
+// script names the pieces with those bytes.
+TEST(NameText, GbkNamedFileSplitsUnderItsOwnBytes)
+{
+    EXPECT_EQ(tarvolin::NarrowEncoder("UTF-8").encode("COPY/B " + gbkName), "COPY/B " + gbkName);
+
+    testsupport::TempDir dir;
+    const std::string source = dir / gbkName;
+    const std::string bytes = testsupport::randomBytes(2500);
+    testsupport::writeFile(source, bytes);
+    testsupport::RecordingHost host;
+    tarvolin::PieceBuffer buffer;
+    tarvolin::splitlt(host, buffer, source, 1000, source);
+
+    ASSERT_EQ(host.notices.size(), 1u);
+    EXPECT_EQ(host.notices[0].find("错误"), std::string::npos) << host.notices[0];
+    EXPECT_EQ(testsupport::readFile(source + ".000") + testsupport::readFile(source + ".001") +
+                  testsupport::readFile(source + ".002"),
+              bytes);
+    const std::string script = testsupport::readFile(source + ".BAT");
+    EXPECT_NE(script.find(gbkName + ".002"), std::string::npos) << script;
+}
+#endif
+
+} // namespace
