@@ -1,11 +1,10 @@
 #include "Form1.h"
 
+#include "Failure.h"
 #include "Form2.h"
 #include "NativePath.h"
 #include "WideText.h"
 #include "Win32WindowServices.h"
-
-#include "Failure.h"
 
 #include <commctrl.h>
 
@@ -88,6 +87,9 @@ Form2* Form1::about() const
 
 LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Messages sent while the controls are being made are the system's.
+    if (!m_controls)
+        return defaultHandling(message, wParam, lParam);
     switch (message) {
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
