@@ -1,11 +1,10 @@
 #include "Form1.h"
 
+#include "Failure.h"
 #include "Form2.h"
 #include "NativePath.h"
 #include "WideText.h"
 #include "Win32WindowServices.h"
-
-#include "Failure.h"
 
 #include <commctrl.h>
 
@@ -88,6 +87,9 @@ Form2* Form1::about() const
 
 LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Messages sent while the controls are being made are the system's.
+    if (!m_controls)
+        return defaultHandling(message, wParam, lParam);
     switch (message) {
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
@@ -101,6 +103,9 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         // The close box, the system menu's Close and Alt+F4.
         m_behaviour.Form_Unload();
+        return 0;
+    case WM_TIMER:
+        onTimer();
         return 0;
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -262,11 +267,27 @@ std::string Form1::file1FileName() const
 
 void Form1::setFrame3Caption(const std::string& caption)
 {
-    // A new caption repaints the frame's caption strip, with what lies in it.
+    // The caption changes at once, for every piece, but without the frame's
+    // own repaint of its whole area; its strip is repainted at most once in
+    // repaintInterval, and a repaint skipped is made up when the interval is
+    // over: a caption painted for each of thousands of small pieces would
+    // cost more than the pieces themselves.
+    DefWindowProcW((*m_controls)["Frame3"], WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>(widePath(caption).c_str()));
+    const ULONGLONG now = GetTickCount64();
+    if (now - m_captionPainted >= repaintInterval) {
+        repaintCaption();
+    } else if (!m_repaintScheduled) {
+        m_repaintScheduled = true;
+        SetTimer(handle(), repaintTimer,
+                 static_cast<UINT>(repaintInterval - (now - m_captionPainted)), nullptr);
+    }
+}
+
+void Form1::repaintCaption()
+{
+    // The strip of the frame above its first control, with what lies in it.
     const HWND frame = (*m_controls)["Frame3"];
-    SendMessageW(frame, WM_SETREDRAW, FALSE, 0);
-    SetWindowTextW(frame, widePath(caption).c_str());
-    SendMessageW(frame, WM_SETREDRAW, TRUE, 0);
     RECT strip;
     GetWindowRect(frame, &strip);
     MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&strip), 2);
@@ -274,6 +295,14 @@ void Form1::setFrame3Caption(const std::string& caption)
                                    layout::twipsToPixels(layout::form1.control("Drive1").twips.top),
                                    static_cast<int>(GetDpiForWindow(handle())));
     RedrawWindow(handle(), &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    m_captionPainted = GetTickCount64();
+}
+
+void Form1::onTimer()
+{
+    KillTimer(handle(), repaintTimer);
+    m_repaintScheduled = false;
+    repaintCaption();
 }
 
 void Form1::showNotice(const std::string& text)

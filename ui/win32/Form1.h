@@ -73,6 +73,8 @@ private:
     void onCommand(int id, int code);
     void onActivate(bool active);
     void onDpiChanged(int dpi, const RECT& suggested);
+    void onTimer();
+    void repaintCaption();
     void layOut(int dpi);
     std::string text(std::string_view control) const;
     void setText(std::string_view control, const std::string& text);
@@ -89,6 +91,12 @@ private:
     // The control that had the focus when the window was last deactivated.
     HWND m_focus = nullptr;
     std::unique_ptr<Form2> m_about;
+    // The progress caption's repaints: when the last was, and whether the
+    // timer will make up one skipped.
+    static constexpr ULONGLONG repaintInterval = 20; // milliseconds
+    static constexpr UINT_PTR repaintTimer = 1;
+    ULONGLONG m_captionPainted = 0;
+    bool m_repaintScheduled = false;
 };
 
 } // namespace tarvolin
