@@ -61,7 +61,8 @@ TEST(AboutWindow, HoldsItsPictureAndTextsAsLaidOut)
     ASSERT_EQ(layout::form2.controls.size(), 4u);
     EXPECT_EQ(about.findChildren<QWidget*>().size(), 4);
     for (const layout::Control& c : layout::form2.controls) {
-        const QString name = QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size()));
+        const QString name =
+            QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size()));
         auto* label = about.findChild<QLabel*>(name);
         ASSERT_NE(label, nullptr) << c.name;
         EXPECT_EQ(label->parentWidget(), &about) << c.name;
@@ -173,6 +174,28 @@ TEST_F(AboutButton, ReopensAFreshWindowAtItsPlaceAfterClosing)
     user.press("command2");
     ASSERT_EQ(aboutWindows().size(), 1);
     EXPECT_EQ(aboutWindows().first()->geometry(), pixels(layout::form2.client));
+}
+
+TEST_F(AboutButton, OpensAgainWhenPressedRightAfterClosing)
+{
+    // The closed window is only deleted once the event loop turns again; a
+    // press before that must not show the dying window.
+    form->show();
+    for (int round = 0; round < 2; ++round) {
+        user.press("command2");
+        ASSERT_EQ(aboutWindows().size(), 1);
+        tarvolin::Form2* closed = aboutWindows().first();
+        ASSERT_TRUE(closed->close());
+        user.button("command2")->click(); // no event loop turn in between
+        settle();
+        const QList<tarvolin::Form2*> open = aboutWindows();
+        ASSERT_EQ(open.size(), 1) << "round " << round;
+        EXPECT_TRUE(open.first()->isVisible()) << "round " << round;
+        EXPECT_EQ(open.first()->geometry(), pixels(layout::form2.client)) << "round " << round;
+        open.first()->close();
+        settle();
+    }
+    EXPECT_EQ(services.programEnds, 0);
 }
 
 TEST_F(AboutButton, MainWindowTakesInputWhileItIsOpen)

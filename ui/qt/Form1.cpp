@@ -194,9 +194,16 @@ void Form1::endProgram()
 
 void Form1::showAbout()
 {
-    if (m_about == nullptr)
+    if (m_about == nullptr) {
         m_about = new Form2();
+        connect(m_about, &Form2::closed, this, &Form1::forgetAbout);
+    }
     m_services.showWindow(m_about);
+}
+
+void Form1::forgetAbout()
+{
+    m_about = nullptr;
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -75,6 +75,7 @@ protected:
 
 private:
     template <typename T> T* control(const char* name) const;
+    void forgetAbout();
 
     WindowServices& m_services;
     Drives m_drives;
@@ -88,8 +89,9 @@ private:
     QLineEdit* m_text2;
     QGroupBox* m_frame3;
     std::unique_ptr<ProgressCaption> m_progress;
-    // The one About window while it exists; it has no owner and deletes
-    // itself when closed.
+    // The one About window while it is open; it has no owner and deletes
+    // itself when closed, and is forgotten as soon as it closes, before the
+    // deletion.
     QPointer<Form2> m_about;
 };
 

@@ -3,12 +3,20 @@
 #include "Layout.h"
 #include "LayoutBuilder.h"
 
+#include <QCloseEvent>
+
 namespace tarvolin {
 
 Form2::Form2() : QWidget(nullptr)
 {
     buildFromLayout(*this, layout::form2);
     setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
 }
 
 } // namespace tarvolin
