@@ -22,6 +22,8 @@ class DirListBox;
 class DriveListBox;
 class FileListBox;
 class Form2;
+class PathGroupBox;
+class PathLabel;
 class ProgressCaption;
 class WindowServices;
 
@@ -84,10 +86,10 @@ private:
     DriveListBox* m_drive1;
     DirListBox* m_dir1;
     FileListBox* m_file1;
-    QLabel* m_lab1;
+    PathLabel* m_lab1;
     QLineEdit* m_text1;
     QLineEdit* m_text2;
-    QGroupBox* m_frame3;
+    PathGroupBox* m_frame3;
     std::unique_ptr<ProgressCaption> m_progress;
     // The one About window while it is open; it has no owner and deletes
     // itself when closed, and is forgotten as soon as it closes, before the

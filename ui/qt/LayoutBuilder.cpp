@@ -21,41 +21,74 @@ QString qText(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QWidget* createControl(const layout::Control& control, QWidget* container)
+// The builder's own widget for a control of kind.
+QWidget* newControl(layout::Kind kind, QWidget* container)
 {
-    const QString text = qText(control.text);
-    switch (control.kind) {
+    switch (kind) {
     case layout::Kind::Frame:
-        return new QGroupBox(text, container);
-    case layout::Kind::Label: {
-        auto* label = new QLabel(text, container);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
+        return new QGroupBox(container);
+    case layout::Kind::Label:
+    case layout::Kind::Image:
+        return new QLabel(container);
     case layout::Kind::TextBox:
-        return new QLineEdit(text, container);
-    case layout::Kind::CommandButton: {
-        auto* button = new QPushButton(text, container);
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        return button;
-    }
+        return new QLineEdit(container);
+    case layout::Kind::CommandButton:
+        return new QPushButton(container);
     case layout::Kind::DriveList:
         return new DriveListBox(container);
     case layout::Kind::FolderList:
         return new DirListBox(container);
     case layout::Kind::FileList:
         return new FileListBox(container);
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+template <typename T> T* as(QWidget* widget)
+{
+    T* typed = qobject_cast<T*>(widget);
+    if (typed == nullptr)
+        throw std::logic_error("a control made for the layout is not of its kind");
+    return typed;
+}
+
+// Gives a control its text and the looks of its kind.
+void setUpControl(const layout::Control& control, QWidget* widget)
+{
+    const QString text = qText(control.text);
+    switch (control.kind) {
+    case layout::Kind::Frame:
+        as<QGroupBox>(widget)->setTitle(text);
+        break;
+    case layout::Kind::Label: {
+        auto* label = as<QLabel>(widget);
+        label->setText(text);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        break;
+    }
+    case layout::Kind::TextBox:
+        as<QLineEdit>(widget)->setText(text);
+        break;
+    case layout::Kind::CommandButton: {
+        auto* button = as<QPushButton>(widget);
+        button->setText(text);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        break;
+    }
+    case layout::Kind::DriveList:
+    case layout::Kind::FolderList:
+    case layout::Kind::FileList:
+        break;
     case layout::Kind::Image: {
-        auto* image = new QLabel(container);
+        auto* image = as<QLabel>(widget);
         image->setPixmap(QPixmap(QStringLiteral(":/emblem.gif")));
         image->setScaledContents(false);
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return image;
+        break;
     }
     }
-    throw std::logic_error("unknown control kind");
 }
 
 } // namespace
@@ -66,7 +99,7 @@ QRect pixelRect(const layout::Rect& twips)
     return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
-void buildFromLayout(QWidget& window, const layout::Window& table)
+void buildFromLayout(QWidget& window, const layout::Window& table, const ControlMaker& make)
 {
     window.setObjectName(qText(table.name));
     window.setWindowTitle(qText(table.caption));
@@ -92,7 +125,10 @@ void buildFromLayout(QWidget& window, const layout::Window& table)
             if (container == nullptr)
                 throw std::logic_error("a control's container comes after it");
         }
-        QWidget* widget = createControl(control, container);
+        QWidget* widget = make ? make(control, container) : nullptr;
+        if (widget == nullptr)
+            widget = newControl(control.kind, container);
+        setUpControl(control, widget);
         widget->setObjectName(qText(control.name));
         widget->setGeometry(pixelRect(control.twips));
     }
