@@ -1,5 +1,6 @@
 #include "Form1.h"
 #include "Layout.h"
+#include "LayoutBuilder.h"
 #include "PathGroupBox.h"
 #include "PathLabel.h"
 #include "ProgressCaption.h"
@@ -55,10 +56,11 @@ const char* qtClass(layout::Kind kind)
     return "";
 }
 
-// A control's place and size in pixels: its twips / 15, rounded.
-QRect pixels(const layout::Control& control)
+// A control's place and size in pixels at the window's dots per inch: its
+// twips * dpi / 1440, rounded.
+QRect pixels(const layout::Control& control, int dpi)
 {
-    const layout::Rect r = control.pixels();
+    const layout::Rect r = control.pixels(dpi);
     return {r.left, r.top, r.width, r.height};
 }
 
@@ -104,6 +106,10 @@ protected:
 TEST_F(MainWindow, HoldsEveryControlAsLaidOut)
 {
     ASSERT_EQ(layout::form1.controls.size(), 17u);
+    // One scale for every rectangle: the least that fits the font.
+    const int dpi = tarvolin::layoutDpi(form);
+    EXPECT_GE(dpi, layout::defaultDpi);
+    EXPECT_EQ(dpi, tarvolin::fittingDpi(form, layout::form1));
     EXPECT_EQ(form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 2)
         << "Frame1 and Frame2";
     for (const layout::Control& c : layout::form1.controls) {
@@ -112,12 +118,12 @@ TEST_F(MainWindow, HoldsEveryControlAsLaidOut)
         ASSERT_NE(widget, nullptr);
         EXPECT_TRUE(widget->inherits(qtClass(c.kind))) << name;
         EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), c.container) << name;
-        EXPECT_EQ(widget->geometry(), pixels(c)) << name;
+        EXPECT_EQ(widget->geometry(), pixels(c, dpi)) << name;
         if (!isList(c.kind)) {
             EXPECT_EQ(textOf(widget).toStdString(), c.text) << name;
         }
         EXPECT_TRUE(widget->isEnabled() && widget->isVisible()) << name;
-        const layout::Rect inClient = layout::form1.pixelsInClient(c);
+        const layout::Rect inClient = layout::form1.pixelsInClient(c, dpi);
         EXPECT_EQ(QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size()),
                   QRect(inClient.left, inClient.top, inClient.width, inClient.height))
             << name;
@@ -138,7 +144,7 @@ TEST_F(MainWindow, HoldsEveryControlAsLaidOut)
 TEST_F(MainWindow, WindowHasItsCaptionPlaceAndFrame)
 {
     EXPECT_EQ(form.windowTitle().toStdString(), layout::form1.caption);
-    const layout::Rect client = layout::toPixels(layout::form1.client);
+    const layout::Rect client = layout::toPixels(layout::form1.client, tarvolin::layoutDpi(form));
     EXPECT_EQ(form.geometry(), QRect(client.left, client.top, client.width, client.height));
     const Qt::WindowFlags flags = form.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
@@ -199,13 +205,14 @@ TEST_F(MainWindow, EnterAndSpacePressTheFocusedButtonEscapeDoesNothing)
 
 TEST_F(MainWindow, ControlsKeepTheirPlaceWhenTheWindowIsResized)
 {
+    const int dpi = tarvolin::layoutDpi(form);
     form.resize(900, 700);
     QApplication::processEvents();
     for (const layout::Control& c : layout::form1.controls)
-        EXPECT_EQ(control(std::string(c.name).c_str())->geometry(), pixels(c)) << c.name;
+        EXPECT_EQ(control(std::string(c.name).c_str())->geometry(), pixels(c, dpi)) << c.name;
     form.resize(200, 100);
     QApplication::processEvents();
-    EXPECT_EQ(control("File1")->geometry(), pixels(layout::form1.control("File1")));
+    EXPECT_EQ(control("File1")->geometry(), pixels(layout::form1.control("File1"), dpi));
 }
 
 TEST_F(MainWindow, SplitShowsProgressInFrame3AndKeepsTheLastText)

@@ -4,12 +4,17 @@
 #include "DriveListBox.h"
 #include "FileListBox.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace tarvolin {
@@ -91,12 +96,131 @@ void setUpControl(const layout::Control& control, QWidget* widget)
     }
 }
 
+QWidget* findControl(const QWidget& window, std::string_view name)
+{
+    QWidget* widget = window.findChild<QWidget*>(qText(name));
+    if (widget == nullptr)
+        throw std::logic_error("a window lacks a control of its layout");
+    return widget;
+}
+
+// One line of text as the controls show it: Latin letters and Chinese
+// characters, whose fallback font may stand taller than the widget's own.
+QSize lineSize(const QWidget& widget, const QString& text)
+{
+    return widget.fontMetrics().size(Qt::TextSingleLine, text + QStringLiteral("Ag文"));
+}
+
+// The room the control needs for its text, in pixels; 0 where it needs none
+// (a list scrolls, a text box scrolls sideways, an image keeps its size).
+QSize neededSize(const layout::Control& control, const QWidget& widget)
+{
+    const QString text = qText(control.text);
+    switch (control.kind) {
+    case layout::Kind::Label: {
+        const QSize line = lineSize(widget, QString());
+        return {text.isEmpty() ? 0 : widget.fontMetrics().horizontalAdvance(text) + 1,
+                line.height()};
+    }
+    case layout::Kind::CommandButton: {
+        const int border = 2 * widget.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        return {widget.fontMetrics().horizontalAdvance(text) + 2 * border,
+                lineSize(widget, QString()).height() + border};
+    }
+    case layout::Kind::TextBox:
+    case layout::Kind::DriveList:
+        return {0, widget.minimumSizeHint().height()};
+    case layout::Kind::Frame: {
+        if (text.isEmpty())
+            return {0, 0};
+        const auto& frame = static_cast<const QGroupBox&>(widget);
+        QStyleOptionGroupBox option;
+        option.initFrom(&frame);
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        option.text = text;
+        option.textAlignment = frame.alignment();
+        option.rect = QRect(QPoint(0, 0), QSize(1 << 16, 1 << 10)); // room for any caption
+        const QRect caption = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                            QStyle::SC_GroupBoxLabel, &frame);
+        return {caption.right() + 1 + caption.left(), 0};
+    }
+    case layout::Kind::FolderList:
+    case layout::Kind::FileList:
+    case layout::Kind::Image:
+        return {0, 0};
+    }
+    return {0, 0};
+}
+
+// How much taller the caption of the frame named frame stands in pixels
+// than the room above the controls it holds, as a scale; 1 when it fits or
+// has no caption.
+double captionStripScale(const layout::Window& table, const layout::Control& frame,
+                         const QWidget& widget)
+{
+    const QString text = qText(frame.text);
+    if (frame.kind != layout::Kind::Frame || text.isEmpty())
+        return 1.0;
+    int firstTop = 0;
+    bool holdsAny = false;
+    for (const layout::Control& c : table.controls) {
+        if (c.container == frame.name) {
+            firstTop = holdsAny ? std::min(firstTop, c.twips.top) : c.twips.top;
+            holdsAny = true;
+        }
+    }
+    if (!holdsAny)
+        return 1.0;
+    const int room = layout::twipsToPixels(firstTop);
+    return static_cast<double>(lineSize(widget, text).height()) / std::max(room, 1);
+}
+
+void placeControls(QWidget& window, const layout::Window& table, int dpi)
+{
+    window.setProperty("layoutDpi", dpi);
+    if (!table.frame.sizable)
+        window.setFixedSize(pixelRect(table.client, dpi).size());
+    for (const layout::Control& control : table.controls)
+        findControl(window, control.name)->setGeometry(pixelRect(control.twips, dpi));
+}
+
 } // namespace
 
-QRect pixelRect(const layout::Rect& twips)
+QRect pixelRect(const layout::Rect& twips, int dpi)
 {
-    const layout::Rect pixels = layout::toPixels(twips);
+    const layout::Rect pixels = layout::toPixels(twips, dpi);
     return {pixels.left, pixels.top, pixels.width, pixels.height};
+}
+
+int fittingDpi(const QWidget& window, const layout::Window& table)
+{
+    double scale = 1.0;
+    for (const layout::Control& control : table.controls) {
+        const QWidget& widget = *findControl(window, control.name);
+        const QSize need = neededSize(control, widget);
+        const layout::Rect room = control.pixels();
+        if (room.width > 0)
+            scale = std::max(scale, static_cast<double>(need.width()) / room.width);
+        if (room.height > 0)
+            scale = std::max(scale, static_cast<double>(need.height()) / room.height);
+        scale = std::max(scale, captionStripScale(table, control, widget));
+    }
+    return static_cast<int>(std::ceil(layout::defaultDpi * scale));
+}
+
+int layoutDpi(const QWidget& window)
+{
+    return window.property("layoutDpi").toInt();
+}
+
+void refitToFont(QWidget& window, const layout::Window& table)
+{
+    const int dpi = fittingDpi(window, table);
+    if (dpi == layoutDpi(window))
+        return;
+    if (table.frame.sizable)
+        window.resize(pixelRect(table.client, dpi).size());
+    placeControls(window, table, dpi);
 }
 
 void buildFromLayout(QWidget& window, const layout::Window& table, const ControlMaker& make)
@@ -114,9 +238,6 @@ void buildFromLayout(QWidget& window, const layout::Window& table, const Control
     if (table.frame.closeBox)
         flags |= Qt::WindowCloseButtonHint;
     window.setWindowFlags(flags);
-    window.setGeometry(pixelRect(table.client));
-    if (!table.frame.sizable)
-        window.setFixedSize(window.size());
 
     for (const layout::Control& control : table.controls) {
         QWidget* container = &window;
@@ -130,8 +251,10 @@ void buildFromLayout(QWidget& window, const layout::Window& table, const Control
             widget = newControl(control.kind, container);
         setUpControl(control, widget);
         widget->setObjectName(qText(control.name));
-        widget->setGeometry(pixelRect(control.twips));
     }
+    const int dpi = fittingDpi(window, table);
+    window.setGeometry(pixelRect(table.client, dpi));
+    placeControls(window, table, dpi);
 
     const std::vector<const layout::Control*> order = layout::focusOrder(table);
     for (std::size_t i = 1; i < order.size(); ++i) {
