@@ -4,7 +4,6 @@
 #include "DriveListBox.h"
 #include "FileListBox.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -152,7 +151,7 @@ QSize neededSize(const layout::Control& control, const QWidget& widget)
     return {0, 0};
 }
 
-// How much taller the caption of the frame named frame stands in pixels
+// How much taller the caption of frame stands in pixels
 // than the room above the controls it holds, as a scale; 1 when it fits or
 // has no caption.
 double captionStripScale(const layout::Window& table, const layout::Control& frame,
