@@ -1,11 +1,14 @@
 #include "Form1.h"
+#include "Layout.h"
+#include "LayoutBuilder.h"
+#include "PathGroupBox.h"
+#include "PathLabel.h"
+#include "ProgressCaption.h"
 #include "QtInput.h"
 #include "QtPrinters.h"
 #include "QtWindowServices.h"
 #include "RecordingWindowServices.h"
 #include "TestFiles.h"
-#include "Layout.h"
-#include "ProgressCaption.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,6 +18,8 @@
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -51,10 +56,11 @@ const char* qtClass(layout::Kind kind)
     return "";
 }
 
-// A control's place and size in pixels: its twips / 15, rounded.
-QRect pixels(const layout::Control& control)
+// A control's place and size in pixels at the window's dots per inch: its
+// twips * dpi / 1440, rounded.
+QRect pixels(const layout::Control& control, int dpi)
 {
-    const layout::Rect r = control.pixels();
+    const layout::Rect r = control.pixels(dpi);
     return {r.left, r.top, r.width, r.height};
 }
 
@@ -100,6 +106,10 @@ protected:
 TEST_F(MainWindow, HoldsEveryControlAsLaidOut)
 {
     ASSERT_EQ(layout::form1.controls.size(), 17u);
+    // One scale for every rectangle: the least that fits the font.
+    const int dpi = tarvolin::layoutDpi(form);
+    EXPECT_GE(dpi, layout::defaultDpi);
+    EXPECT_EQ(dpi, tarvolin::fittingDpi(form, layout::form1));
     EXPECT_EQ(form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 2)
         << "Frame1 and Frame2";
     for (const layout::Control& c : layout::form1.controls) {
@@ -108,12 +118,12 @@ TEST_F(MainWindow, HoldsEveryControlAsLaidOut)
         ASSERT_NE(widget, nullptr);
         EXPECT_TRUE(widget->inherits(qtClass(c.kind))) << name;
         EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), c.container) << name;
-        EXPECT_EQ(widget->geometry(), pixels(c)) << name;
+        EXPECT_EQ(widget->geometry(), pixels(c, dpi)) << name;
         if (!isList(c.kind)) {
             EXPECT_EQ(textOf(widget).toStdString(), c.text) << name;
         }
         EXPECT_TRUE(widget->isEnabled() && widget->isVisible()) << name;
-        const layout::Rect inClient = layout::form1.pixelsInClient(c);
+        const layout::Rect inClient = layout::form1.pixelsInClient(c, dpi);
         EXPECT_EQ(QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size()),
                   QRect(inClient.left, inClient.top, inClient.width, inClient.height))
             << name;
@@ -134,7 +144,7 @@ TEST_F(MainWindow, HoldsEveryControlAsLaidOut)
 TEST_F(MainWindow, WindowHasItsCaptionPlaceAndFrame)
 {
     EXPECT_EQ(form.windowTitle().toStdString(), layout::form1.caption);
-    const layout::Rect client = layout::toPixels(layout::form1.client);
+    const layout::Rect client = layout::toPixels(layout::form1.client, tarvolin::layoutDpi(form));
     EXPECT_EQ(form.geometry(), QRect(client.left, client.top, client.width, client.height));
     const Qt::WindowFlags flags = form.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
@@ -195,13 +205,14 @@ TEST_F(MainWindow, EnterAndSpacePressTheFocusedButtonEscapeDoesNothing)
 
 TEST_F(MainWindow, ControlsKeepTheirPlaceWhenTheWindowIsResized)
 {
+    const int dpi = tarvolin::layoutDpi(form);
     form.resize(900, 700);
     QApplication::processEvents();
     for (const layout::Control& c : layout::form1.controls)
-        EXPECT_EQ(control(std::string(c.name).c_str())->geometry(), pixels(c)) << c.name;
+        EXPECT_EQ(control(std::string(c.name).c_str())->geometry(), pixels(c, dpi)) << c.name;
     form.resize(200, 100);
     QApplication::processEvents();
-    EXPECT_EQ(control("File1")->geometry(), pixels(layout::form1.control("File1")));
+    EXPECT_EQ(control("File1")->geometry(), pixels(layout::form1.control("File1"), dpi));
 }
 
 TEST_F(MainWindow, SplitShowsProgressInFrame3AndKeepsTheLastText)
@@ -228,6 +239,83 @@ TEST_F(MainWindow, SplitShowsProgressInFrame3AndKeepsTheLastText)
     const QString shown = control<QGroupBox>("Frame3")->title();
     EXPECT_FALSE(form.splitlt(dir / "a.bin", 1000, dir / "a.bin"));
     EXPECT_EQ(control<QGroupBox>("Frame3")->title(), shown);
+}
+
+// A path far wider than Lab1 and Frame3.
+std::string longFolder()
+{
+    std::string folder = "/home/user";
+    for (int i = 0; i < 8; ++i)
+        folder += "/一个很长的文件夹名字 " + std::to_string(i);
+    return folder;
+}
+
+TEST_F(MainWindow, LongSourcePathShowsItsStartAndNameAndKeepsTheWholePath)
+{
+    auto* lab1 = control<tarvolin::PathLabel>("Lab1");
+    ASSERT_NE(lab1, nullptr);
+    const std::string path = longFolder() + "/电影片段.avi";
+    form.setLab1Caption(path);
+    form.setLab1ToolTip("被分割文件长度：（字节）250000");
+    EXPECT_EQ(form.lab1Caption(), path) << "the start command reads the whole path";
+    EXPECT_EQ(lab1->text().toStdString(), path);
+
+    const auto expectShortened = [&](const char* when) {
+        const QString shown = lab1->displayedText();
+        EXPECT_TRUE(shown.contains(QChar(0x2026))) << when;
+        EXPECT_TRUE(shown.startsWith("/home/")) << when << ": " << shown.toStdString();
+        EXPECT_TRUE(shown.endsWith(QString::fromUtf8("/电影片段.avi"))) << when;
+        EXPECT_LE(lab1->fontMetrics().horizontalAdvance(shown), lab1->contentsRect().width())
+            << when;
+    };
+    expectShortened("as laid out");
+    const QString tip = lab1->shownToolTip();
+    EXPECT_TRUE(tip.contains(QString::fromStdString(path).toHtmlEscaped())) << "the whole path";
+    EXPECT_TRUE(tip.contains(QString::fromUtf8("250000")));
+    EXPECT_EQ(form.lab1ToolTip(), "被分割文件长度：（字节）250000")
+        << "the stored tooltip is the length alone";
+
+    // A new width or font shortens it afresh.
+    const QString before = lab1->displayedText();
+    lab1->resize(lab1->width() * 2, lab1->height());
+    expectShortened("wider");
+    EXPECT_GT(lab1->displayedText().size(), before.size());
+    QFont bigger = lab1->font();
+    bigger.setPointSizeF(bigger.pointSizeF() * 1.5);
+    lab1->setFont(bigger);
+    expectShortened("in a bigger font");
+
+    // A path that fits shows whole, with the length alone as its tooltip.
+    form.setLab1Caption("/tmp/a.bin");
+    EXPECT_EQ(lab1->displayedText(), "/tmp/a.bin");
+    EXPECT_EQ(lab1->shownToolTip(), QString::fromUtf8("被分割文件长度：（字节）250000"));
+}
+
+TEST_F(MainWindow, LongProgressCaptionShowsThePieceAndThePercentage)
+{
+    auto* frame3 = control<tarvolin::PathGroupBox>("Frame3");
+    ASSERT_NE(frame3, nullptr);
+    const std::string caption = "正在处理:" + longFolder() + "/a&b.avi.003 45.00%";
+    form.setFrame3Caption(caption);
+    EXPECT_EQ(frame3->shownTitle().toStdString(), caption);
+    const QString shown = frame3->displayedTitle();
+    EXPECT_TRUE(shown.startsWith(QString::fromUtf8("正在处理:/home/"))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith("/a&b.avi.003 45.00%")) << shown.toStdString();
+    EXPECT_LT(frame3->fontMetrics().horizontalAdvance(shown), frame3->width());
+
+    // The caption as the style lays it out lies inside the frame.
+    QStyleOptionGroupBox option;
+    option.initFrom(frame3);
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    option.text = shown;
+    option.textAlignment = frame3->alignment();
+    const QRect strip = frame3->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                        QStyle::SC_GroupBoxLabel, frame3);
+    EXPECT_TRUE(frame3->rect().contains(strip)) << "caption " << strip.width() << " wide";
+
+    // A short caption shows whole.
+    form.setFrame3Caption("正在处理:/tmp/a.bin.000 50.00%");
+    EXPECT_EQ(frame3->displayedTitle().toStdString(), "正在处理:/tmp/a.bin.000 50.00%");
 }
 
 // Counts the paint events a widget receives, and the height of the tallest.

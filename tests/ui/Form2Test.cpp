@@ -2,6 +2,7 @@
 #include "Form1.h"
 #include "FormDriver.h"
 #include "Layout.h"
+#include "LayoutBuilder.h"
 #include "QtInput.h"
 #include "QtPrinters.h"
 #include "RecordingWindowServices.h"
@@ -20,9 +21,10 @@ namespace {
 
 namespace layout = tarvolin::layout;
 
-QRect pixels(const layout::Rect& twips)
+// A rectangle in pixels at the dots per inch window was laid out at.
+QRect pixels(const layout::Rect& twips, const QWidget& window)
 {
-    const layout::Rect r = layout::toPixels(twips);
+    const layout::Rect r = layout::toPixels(twips, tarvolin::layoutDpi(window));
     return {r.left, r.top, r.width, r.height};
 }
 
@@ -49,7 +51,9 @@ TEST(AboutWindow, HoldsItsPictureAndTextsAsLaidOut)
     about.show();
     EXPECT_EQ(about.windowTitle().toStdString(), layout::form2.caption);
     EXPECT_EQ(about.objectName(), "Form2");
-    EXPECT_EQ(about.geometry(), pixels(layout::form2.client));
+    EXPECT_GE(tarvolin::layoutDpi(about), layout::defaultDpi);
+    EXPECT_EQ(tarvolin::layoutDpi(about), tarvolin::fittingDpi(about, layout::form2));
+    EXPECT_EQ(about.geometry(), pixels(layout::form2.client, about));
     EXPECT_EQ(about.minimumSize(), about.maximumSize()) << "a fixed border";
     const Qt::WindowFlags flags = about.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
@@ -61,11 +65,12 @@ TEST(AboutWindow, HoldsItsPictureAndTextsAsLaidOut)
     ASSERT_EQ(layout::form2.controls.size(), 4u);
     EXPECT_EQ(about.findChildren<QWidget*>().size(), 4);
     for (const layout::Control& c : layout::form2.controls) {
-        const QString name = QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size()));
+        const QString name =
+            QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size()));
         auto* label = about.findChild<QLabel*>(name);
         ASSERT_NE(label, nullptr) << c.name;
         EXPECT_EQ(label->parentWidget(), &about) << c.name;
-        EXPECT_EQ(label->geometry(), pixels(c.twips)) << c.name;
+        EXPECT_EQ(label->geometry(), pixels(c.twips, about)) << c.name;
         if (c.kind == layout::Kind::Label) {
             EXPECT_EQ(label->text().toStdString(), c.text) << c.name;
             EXPECT_EQ(label->textFormat(), Qt::PlainText) << c.name;
@@ -75,7 +80,11 @@ TEST(AboutWindow, HoldsItsPictureAndTextsAsLaidOut)
     auto* image = about.findChild<QLabel*>("Image1");
     EXPECT_EQ(image->pixmap().size(), QSize(layout::emblemWidth, layout::emblemHeight))
         << "shown at its own size";
-    EXPECT_EQ(image->size(), image->pixmap().size());
+    const layout::Rect stored = layout::form2.control("Image1").pixels();
+    EXPECT_EQ(image->pixmap().size(), QSize(stored.width, stored.height))
+        << "its rectangle at 96 dots per inch";
+    EXPECT_TRUE(image->rect().contains(QRect(QPoint(0, 0), image->pixmap().size())))
+        << "a larger font grows the rectangle, not the picture";
     EXPECT_FALSE(image->hasScaledContents());
     for (QWidget* child : about.findChildren<QWidget*>())
         EXPECT_EQ(child->focusPolicy(), Qt::NoFocus) << child->objectName().toStdString();
@@ -172,7 +181,31 @@ TEST_F(AboutButton, ReopensAFreshWindowAtItsPlaceAfterClosing)
 
     user.press("command2");
     ASSERT_EQ(aboutWindows().size(), 1);
-    EXPECT_EQ(aboutWindows().first()->geometry(), pixels(layout::form2.client));
+    EXPECT_EQ(aboutWindows().first()->geometry(),
+              pixels(layout::form2.client, *aboutWindows().first()));
+}
+
+TEST_F(AboutButton, OpensAgainWhenPressedRightAfterClosing)
+{
+    // The closed window is only deleted once the event loop turns again; a
+    // press before that must not show the dying window.
+    form->show();
+    for (int round = 0; round < 2; ++round) {
+        user.press("command2");
+        ASSERT_EQ(aboutWindows().size(), 1);
+        tarvolin::Form2* closed = aboutWindows().first();
+        ASSERT_TRUE(closed->close());
+        user.button("command2")->click(); // no event loop turn in between
+        settle();
+        const QList<tarvolin::Form2*> open = aboutWindows();
+        ASSERT_EQ(open.size(), 1) << "round " << round;
+        EXPECT_TRUE(open.first()->isVisible()) << "round " << round;
+        EXPECT_EQ(open.first()->geometry(), pixels(layout::form2.client, *open.first()))
+            << "round " << round;
+        open.first()->close();
+        settle();
+    }
+    EXPECT_EQ(services.programEnds, 0);
 }
 
 TEST_F(AboutButton, MainWindowTakesInputWhileItIsOpen)

@@ -7,6 +7,8 @@
 #include "Layout.h"
 #include "LayoutBuilder.h"
 #include "NameText.h"
+#include "PathGroupBox.h"
+#include "PathLabel.h"
 #include "ProgressCaption.h"
 #include "WindowServices.h"
 
@@ -42,14 +44,23 @@ template <typename T> T* Form1::control(const char* name) const
 Form1::Form1(WindowServices& services, Drives drives, QWidget* parent)
     : QWidget(parent), m_services(services), m_drives(std::move(drives))
 {
-    buildFromLayout(*this, layout::form1);
+    // The source path and the progress caption show the middle of a long
+    // path shortened.
+    buildFromLayout(*this, layout::form1,
+                    [](const layout::Control& c, QWidget* container) -> QWidget* {
+                        if (c.name == "Lab1")
+                            return new PathLabel(container);
+                        if (c.name == "Frame3")
+                            return new PathGroupBox(container);
+                        return nullptr;
+                    });
     m_drive1 = control<DriveListBox>("Drive1");
     m_dir1 = control<DirListBox>("Dir1");
     m_file1 = control<FileListBox>("File1");
-    m_lab1 = control<QLabel>("Lab1");
+    m_lab1 = control<PathLabel>("Lab1");
     m_text1 = control<QLineEdit>("Text1");
     m_text2 = control<QLineEdit>("Text2");
-    m_frame3 = control<QGroupBox>("Frame3");
+    m_frame3 = control<PathGroupBox>("Frame3");
     m_progress = std::make_unique<ProgressCaption>(m_frame3);
     auto* command3 = control<QPushButton>("Command3");
     auto* command1 = control<QPushButton>("Command1");
@@ -203,9 +214,24 @@ void Form1::endProgram()
 
 void Form1::showAbout()
 {
-    if (m_about == nullptr)
+    if (m_about == nullptr) {
         m_about = new Form2();
+        connect(m_about, &Form2::closed, this, &Form1::forgetAbout);
+    }
     m_services.showWindow(m_about);
+}
+
+void Form1::forgetAbout()
+{
+    m_about = nullptr;
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    // A new font (the desktop's, or the user's) may need more room.
+    if (event->type() == QEvent::FontChange)
+        refitToFont(*this, layout::form1);
+    QWidget::changeEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

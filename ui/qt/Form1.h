@@ -22,6 +22,8 @@ class DirListBox;
 class DriveListBox;
 class FileListBox;
 class Form2;
+class PathGroupBox;
+class PathLabel;
 class ProgressCaption;
 class WindowServices;
 
@@ -70,11 +72,13 @@ public:
     void showAbout() override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     template <typename T> T* control(const char* name) const;
+    void forgetAbout();
 
     WindowServices& m_services;
     Drives m_drives;
@@ -83,7 +87,7 @@ private:
     DriveListBox* m_drive1;
     DirListBox* m_dir1;
     FileListBox* m_file1;
-    QLabel* m_lab1;
+    PathLabel* m_lab1;
     QLineEdit* m_text1;
     QLineEdit* m_text2;
     // Lab1's path and Text2's folder as the behaviour wrote them, in the
@@ -91,10 +95,11 @@ private:
     std::string m_lab1Path;
     std::string m_text2Folder;
     QString m_text2Shown;
-    QGroupBox* m_frame3;
+    PathGroupBox* m_frame3;
     std::unique_ptr<ProgressCaption> m_progress;
-    // The one About window while it exists; it has no owner and deletes
-    // itself when closed.
+    // The one About window while it is open; it has no owner and deletes
+    // itself when closed, and is forgotten as soon as it closes, before the
+    // deletion.
     QPointer<Form2> m_about;
 };
 

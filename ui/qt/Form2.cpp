@@ -3,12 +3,28 @@
 #include "Layout.h"
 #include "LayoutBuilder.h"
 
+#include <QCloseEvent>
+
 namespace tarvolin {
 
 Form2::Form2() : QWidget(nullptr)
 {
     buildFromLayout(*this, layout::form2);
     setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void Form2::changeEvent(QEvent* event)
+{
+    // A new font (the desktop's, or the user's) may need more room.
+    if (event->type() == QEvent::FontChange)
+        refitToFont(*this, layout::form2);
+    QWidget::changeEvent(event);
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
 }
 
 } // namespace tarvolin

@@ -14,6 +14,15 @@ class Form2 : public QWidget
 
 public:
     Form2();
+
+signals:
+    // The window has been closed: it is hidden and will be deleted once the
+    // event loop turns again, so whoever holds it must not show it again.
+    void closed();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 };
 
 } // namespace tarvolin

@@ -9,7 +9,11 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace tarvolin {
@@ -21,52 +25,204 @@ QString qText(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QWidget* createControl(const layout::Control& control, QWidget* container)
+// The builder's own widget for a control of kind.
+QWidget* newControl(layout::Kind kind, QWidget* container)
 {
-    const QString text = qText(control.text);
-    switch (control.kind) {
+    switch (kind) {
     case layout::Kind::Frame:
-        return new QGroupBox(text, container);
-    case layout::Kind::Label: {
-        auto* label = new QLabel(text, container);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
+        return new QGroupBox(container);
+    case layout::Kind::Label:
+    case layout::Kind::Image:
+        return new QLabel(container);
     case layout::Kind::TextBox:
-        return new QLineEdit(text, container);
-    case layout::Kind::CommandButton: {
-        auto* button = new QPushButton(text, container);
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        return button;
-    }
+        return new QLineEdit(container);
+    case layout::Kind::CommandButton:
+        return new QPushButton(container);
     case layout::Kind::DriveList:
         return new DriveListBox(container);
     case layout::Kind::FolderList:
         return new DirListBox(container);
     case layout::Kind::FileList:
         return new FileListBox(container);
-    case layout::Kind::Image: {
-        auto* image = new QLabel(container);
-        image->setPixmap(QPixmap(QStringLiteral(":/emblem.gif")));
-        image->setScaledContents(false);
-        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return image;
-    }
     }
     throw std::logic_error("unknown control kind");
 }
 
+template <typename T> T* as(QWidget* widget)
+{
+    T* typed = qobject_cast<T*>(widget);
+    if (typed == nullptr)
+        throw std::logic_error("a control made for the layout is not of its kind");
+    return typed;
+}
+
+// Gives a control its text and the looks of its kind.
+void setUpControl(const layout::Control& control, QWidget* widget)
+{
+    const QString text = qText(control.text);
+    switch (control.kind) {
+    case layout::Kind::Frame:
+        as<QGroupBox>(widget)->setTitle(text);
+        break;
+    case layout::Kind::Label: {
+        auto* label = as<QLabel>(widget);
+        label->setText(text);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        break;
+    }
+    case layout::Kind::TextBox:
+        as<QLineEdit>(widget)->setText(text);
+        break;
+    case layout::Kind::CommandButton: {
+        auto* button = as<QPushButton>(widget);
+        button->setText(text);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        break;
+    }
+    case layout::Kind::DriveList:
+    case layout::Kind::FolderList:
+    case layout::Kind::FileList:
+        break;
+    case layout::Kind::Image: {
+        auto* image = as<QLabel>(widget);
+        image->setPixmap(QPixmap(QStringLiteral(":/emblem.gif")));
+        image->setScaledContents(false);
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        break;
+    }
+    }
+}
+
+QWidget* findControl(const QWidget& window, std::string_view name)
+{
+    QWidget* widget = window.findChild<QWidget*>(qText(name));
+    if (widget == nullptr)
+        throw std::logic_error("a window lacks a control of its layout");
+    return widget;
+}
+
+// One line of text as the controls show it: Latin letters and Chinese
+// characters, whose fallback font may stand taller than the widget's own.
+QSize lineSize(const QWidget& widget, const QString& text)
+{
+    return widget.fontMetrics().size(Qt::TextSingleLine, text + QStringLiteral("Ag文"));
+}
+
+// The room the control needs for its text, in pixels; 0 where it needs none
+// (a list scrolls, a text box scrolls sideways, an image keeps its size).
+QSize neededSize(const layout::Control& control, const QWidget& widget)
+{
+    const QString text = qText(control.text);
+    switch (control.kind) {
+    case layout::Kind::Label: {
+        const QSize line = lineSize(widget, QString());
+        return {text.isEmpty() ? 0 : widget.fontMetrics().horizontalAdvance(text) + 1,
+                line.height()};
+    }
+    case layout::Kind::CommandButton: {
+        const int border = 2 * widget.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        return {widget.fontMetrics().horizontalAdvance(text) + 2 * border,
+                lineSize(widget, QString()).height() + border};
+    }
+    case layout::Kind::TextBox:
+    case layout::Kind::DriveList:
+        return {0, widget.minimumSizeHint().height()};
+    case layout::Kind::Frame: {
+        if (text.isEmpty())
+            return {0, 0};
+        const auto& frame = static_cast<const QGroupBox&>(widget);
+        QStyleOptionGroupBox option;
+        option.initFrom(&frame);
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        option.text = text;
+        option.textAlignment = frame.alignment();
+        option.rect = QRect(QPoint(0, 0), QSize(1 << 16, 1 << 10)); // room for any caption
+        const QRect caption = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                            QStyle::SC_GroupBoxLabel, &frame);
+        return {caption.right() + 1 + caption.left(), 0};
+    }
+    case layout::Kind::FolderList:
+    case layout::Kind::FileList:
+    case layout::Kind::Image:
+        return {0, 0};
+    }
+    return {0, 0};
+}
+
+// How much taller the caption of frame stands in pixels
+// than the room above the controls it holds, as a scale; 1 when it fits or
+// has no caption.
+double captionStripScale(const layout::Window& table, const layout::Control& frame,
+                         const QWidget& widget)
+{
+    const QString text = qText(frame.text);
+    if (frame.kind != layout::Kind::Frame || text.isEmpty())
+        return 1.0;
+    int firstTop = 0;
+    bool holdsAny = false;
+    for (const layout::Control& c : table.controls) {
+        if (c.container == frame.name) {
+            firstTop = holdsAny ? std::min(firstTop, c.twips.top) : c.twips.top;
+            holdsAny = true;
+        }
+    }
+    if (!holdsAny)
+        return 1.0;
+    const int room = layout::twipsToPixels(firstTop);
+    return static_cast<double>(lineSize(widget, text).height()) / std::max(room, 1);
+}
+
+void placeControls(QWidget& window, const layout::Window& table, int dpi)
+{
+    window.setProperty("layoutDpi", dpi);
+    if (!table.frame.sizable)
+        window.setFixedSize(pixelRect(table.client, dpi).size());
+    for (const layout::Control& control : table.controls)
+        findControl(window, control.name)->setGeometry(pixelRect(control.twips, dpi));
+}
+
 } // namespace
 
-QRect pixelRect(const layout::Rect& twips)
+QRect pixelRect(const layout::Rect& twips, int dpi)
 {
-    const layout::Rect pixels = layout::toPixels(twips);
+    const layout::Rect pixels = layout::toPixels(twips, dpi);
     return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
-void buildFromLayout(QWidget& window, const layout::Window& table)
+int fittingDpi(const QWidget& window, const layout::Window& table)
+{
+    double scale = 1.0;
+    for (const layout::Control& control : table.controls) {
+        const QWidget& widget = *findControl(window, control.name);
+        const QSize need = neededSize(control, widget);
+        const layout::Rect room = control.pixels();
+        if (room.width > 0)
+            scale = std::max(scale, static_cast<double>(need.width()) / room.width);
+        if (room.height > 0)
+            scale = std::max(scale, static_cast<double>(need.height()) / room.height);
+        scale = std::max(scale, captionStripScale(table, control, widget));
+    }
+    return static_cast<int>(std::ceil(layout::defaultDpi * scale));
+}
+
+int layoutDpi(const QWidget& window)
+{
+    return window.property("layoutDpi").toInt();
+}
+
+void refitToFont(QWidget& window, const layout::Window& table)
+{
+    const int dpi = fittingDpi(window, table);
+    if (dpi == layoutDpi(window))
+        return;
+    if (table.frame.sizable)
+        window.resize(pixelRect(table.client, dpi).size());
+    placeControls(window, table, dpi);
+}
+
+void buildFromLayout(QWidget& window, const layout::Window& table, const ControlMaker& make)
 {
     window.setObjectName(qText(table.name));
     window.setWindowTitle(qText(table.caption));
@@ -81,9 +237,6 @@ void buildFromLayout(QWidget& window, const layout::Window& table)
     if (table.frame.closeBox)
         flags |= Qt::WindowCloseButtonHint;
     window.setWindowFlags(flags);
-    window.setGeometry(pixelRect(table.client));
-    if (!table.frame.sizable)
-        window.setFixedSize(window.size());
 
     for (const layout::Control& control : table.controls) {
         QWidget* container = &window;
@@ -92,10 +245,15 @@ void buildFromLayout(QWidget& window, const layout::Window& table)
             if (container == nullptr)
                 throw std::logic_error("a control's container comes after it");
         }
-        QWidget* widget = createControl(control, container);
+        QWidget* widget = make ? make(control, container) : nullptr;
+        if (widget == nullptr)
+            widget = newControl(control.kind, container);
+        setUpControl(control, widget);
         widget->setObjectName(qText(control.name));
-        widget->setGeometry(pixelRect(control.twips));
     }
+    const int dpi = fittingDpi(window, table);
+    window.setGeometry(pixelRect(table.client, dpi));
+    placeControls(window, table, dpi);
 
     const std::vector<const layout::Control*> order = layout::focusOrder(table);
     for (std::size_t i = 1; i < order.size(); ++i) {

@@ -1,0 +1,76 @@
+#include "PathGroupBox.h"
+
+#include "PathElision.h"
+
+#include <QHelpEvent>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
+#include <QToolTip>
+
+namespace tarvolin {
+
+namespace {
+
+// A frame's caption reads "&" as a mnemonic marker and "&&" as "&".
+QString asShown(QString title)
+{
+    return title.replace(QLatin1String("&&"), QLatin1String("&"));
+}
+
+QString asTitle(QString shown)
+{
+    return shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+} // namespace
+
+PathGroupBox::PathGroupBox(QWidget* parent) : QGroupBox(parent) {}
+
+QString PathGroupBox::shownTitle() const
+{
+    return asShown(title());
+}
+
+QString PathGroupBox::displayedTitle() const
+{
+    // The caption is inset from both sides of the frame by the same margin.
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    option.text.clear();
+    const QRect empty =
+        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+    const int width = rect().width() - 2 * (empty.left() - rect().left()) - 2;
+    return elidePath(shownTitle(), fontMetrics(), width);
+}
+
+QStyleOptionGroupBox PathGroupBox::displayedOption() const
+{
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    option.text = asTitle(displayedTitle());
+    return option;
+}
+
+bool PathGroupBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QStyleOptionGroupBox option = displayedOption();
+        const QRect caption =
+            style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+        if (caption.contains(help->pos()) && displayedTitle() != shownTitle())
+            QToolTip::showText(help->globalPos(), plainToolTip({shownTitle()}), this, caption);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QGroupBox::event(event);
+}
+
+void PathGroupBox::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    painter.drawComplexControl(QStyle::CC_GroupBox, displayedOption());
+}
+
+} // namespace tarvolin

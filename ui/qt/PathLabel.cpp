@@ -1,0 +1,51 @@
+#include "PathLabel.h"
+
+#include "PathElision.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QToolTip>
+
+namespace tarvolin {
+
+PathLabel::PathLabel(QWidget* parent) : QLabel(parent) {}
+
+QString PathLabel::displayedText() const
+{
+    return elidePath(text(), fontMetrics(), contentsRect().width() - 2 * margin());
+}
+
+QString PathLabel::shownToolTip() const
+{
+    if (displayedText() == text())
+        return toolTip();
+    QStringList lines{text()};
+    if (!toolTip().isEmpty())
+        lines << toolTip();
+    return plainToolTip(lines);
+}
+
+bool PathLabel::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const QString shown = shownToolTip();
+        if (shown.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), shown, this);
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+void PathLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(),
+                          displayedText(), foregroundRole());
+}
+
+} // namespace tarvolin
