@@ -6,6 +6,7 @@
 #include "FaultyCalls.h"
 #include "SmallFileSystem.h"
 #endif
+#include "Notices.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -36,20 +37,11 @@ using testsupport::TempDir;
 using testsupport::toUtf8;
 using testsupport::writeFile;
 
-const std::string tooSmall = "朋友！“被分割文件”比“分割后文件”还小，请重新设置吧！";
-const std::string errorPrefix = "错误提示信息:";
+const std::string& tooSmall = testsupport::tooSmallNotice;
+const std::string& errorPrefix = testsupport::errorPrefix;
 
-std::string completion(int count, const std::string& script)
-{
-    return "朋友！文件分割已经成功完成！\r\n合计生成" + std::to_string(count) +
-           "个分割文件:\r\n生成自动组装文件" + script +
-           "\r\n朋友，请妥善保存分割后的文件——一个也不能少哦！";
-}
-
-bool startsWith(const std::string& text, const std::string& prefix)
-{
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
+constexpr auto* completion = &testsupport::completionNotice;
+using testsupport::startsWith;
 
 class SplitRun : public testing::Test
 {

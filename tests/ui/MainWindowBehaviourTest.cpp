@@ -2,9 +2,10 @@
 // in for the window, real files stand in for the drive. Runs on Linux and,
 // cross-built, under Wine (where the separator is "\").
 
-#include "FileServices.h"
 #include "MainWindowBehaviour.h"
+#include "FileServices.h"
 #include "MainWindowView.h"
+#include "Notices.h"
 #include "ScriptRunner.h"
 #include "TestFiles.h"
 
@@ -32,17 +33,8 @@ constexpr char sep = tarvolin::FileServices::separator;
 const std::string lengthText = "被分割文件长度：（字节）";
 const std::string unknownLength = "未知（文件已不存在或无法读取）";
 
-std::string completion(int count, const std::string& script)
-{
-    return "朋友！文件分割已经成功完成！\r\n合计生成" + std::to_string(count) +
-           "个分割文件:\r\n生成自动组装文件" + script +
-           "\r\n朋友，请妥善保存分割后的文件——一个也不能少哦！";
-}
-
-bool startsWith(const std::string& text, const std::string& prefix)
-{
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
+constexpr auto* completion = &testsupport::completionNotice;
+using testsupport::startsWith;
 
 // The window's controls as plain values. The folder list opens real
 // folders, the file list shows a folder's real files; every write of the
@@ -234,10 +226,10 @@ TEST_F(Behaviour, TooltipTellsTheLengthOrThatItIsUnknown)
         std::int64_t length;
         std::string text;
     };
-    for (const Case& c : {Case{0, lengthText + "0"}, Case{1048576, lengthText + "1048576"},
-                          Case{2147483647, lengthText + "2147483647"},
-                          Case{5368709120, lengthText + "5368709120"},
-                          Case{-1, lengthText + unknownLength}})
+    for (const Case& c :
+         {Case{0, lengthText + "0"}, Case{1048576, lengthText + "1048576"},
+          Case{2147483647, lengthText + "2147483647"}, Case{5368709120, lengthText + "5368709120"},
+          Case{-1, lengthText + unknownLength}})
         EXPECT_EQ(tarvolin::MainWindowBehaviour::lengthToolTip(c.length), c.text) << c.length;
 
     // The file went away after the list was filled.
@@ -325,10 +317,10 @@ TEST_F(Behaviour, SizeFieldIsReadByTheNumberRules)
         std::uintmax_t firstPiece;
     };
     // 1000 bytes; a rounded size of 2 would give 500 pieces.
-    for (const Case& c :
-         {Case{"", 0, 0}, Case{"abc", 0, 0}, Case{"12abc", 0, 0}, Case{"2147483648", 0, 0},
-          Case{"-2147483649", 0, 0}, Case{"  400  ", 3, 400}, Case{"1.5", 500, 2},
-          Case{"2.5", 500, 2}, Case{"332.5", 4, 332}, Case{"333.5", 3, 334}, Case{"+500", 2, 500}}) {
+    for (const Case& c : {Case{"", 0, 0}, Case{"abc", 0, 0}, Case{"12abc", 0, 0},
+                          Case{"2147483648", 0, 0}, Case{"-2147483649", 0, 0},
+                          Case{"  400  ", 3, 400}, Case{"1.5", 500, 2}, Case{"2.5", 500, 2},
+                          Case{"332.5", 4, 332}, Case{"333.5", 3, 334}, Case{"+500", 2, 500}}) {
         TempDir scratch;
         const std::string folder = toUtf8(scratch.path());
         const std::string path = scratch / "a.bin";
@@ -436,8 +428,7 @@ TEST_F(Behaviour, SplitltRefusesASourceTooSmall)
 {
     const std::string path = choose("a.bin", randomBytes(101));
     EXPECT_FALSE(behaviour.splitlt(path, 100, path));
-    EXPECT_EQ(view.notices,
-              std::vector<std::string>{"朋友！“被分割文件”比“分割后文件”还小，请重新设置吧！"});
+    EXPECT_EQ(view.notices, std::vector<std::string>{testsupport::tooSmallNotice});
     EXPECT_TRUE(view.frame3.empty());
     EXPECT_TRUE(behaviour.splitlt(path, 50, path));
 }

@@ -1,4 +1,5 @@
 #include "FormDriver.h"
+#include "Notices.h"
 #include "QtInput.h"
 #include "QtPrinters.h"
 #include "RecordingWindowServices.h"
@@ -25,9 +26,7 @@ QString q(const std::string& utf8)
 
 QString completion(int count, const std::string& script)
 {
-    return q("朋友！文件分割已经成功完成！\r\n合计生成" + std::to_string(count) +
-             "个分割文件:\r\n生成自动组装文件" + script +
-             "\r\n朋友，请妥善保存分割后的文件——一个也不能少哦！");
+    return q(testsupport::completionNotice(count, script));
 }
 
 // The real main window on one drive made of a temporary folder, started in
@@ -109,8 +108,7 @@ TEST_F(StartCommand, RefusesAFileOnlyOneByteLongerThanThePiece)
 {
     choose("a.bin", randomBytes(101));
     split("100");
-    EXPECT_EQ(services.notices,
-              QStringList{"朋友！“被分割文件”比“分割后文件”还小，请重新设置吧！"});
+    EXPECT_EQ(services.notices, QStringList{q(testsupport::tooSmallNotice)});
     EXPECT_EQ(listFolder(work), (std::vector<std::string>{"a.bin", "out"}));
     EXPECT_EQ(user->frame3()->title(), "请选择要分割的文件:");
 
