@@ -3,9 +3,9 @@
 // loop. The program ends from the main window (its close button or its
 // closing), never by returning from here in ordinary use.
 
-#include "Form1.h"
-#include "QtTranslations.h"
-#include "QtWindowServices.h"
+#include "platform/qt/QtTranslations.h"
+#include "platform/qt/QtWindowServices.h"
+#include "ui/qt/Form1.h"
 
 #include <QApplication>
 #include <QIcon>

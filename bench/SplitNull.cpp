@@ -5,10 +5,10 @@
 // Prints its peak resident set in KiB; exits 0 when the run completed, 1
 // when it was refused or failed.
 
-#include "PeakMemory.h"
-#include "PieceBuffer.h"
-#include "SplitHost.h"
-#include "SplitRun.h"
+#include "bench/PeakMemory.h"
+#include "engine/PieceBuffer.h"
+#include "engine/SplitHost.h"
+#include "engine/SplitRun.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -7,9 +7,9 @@
 // without handling its events (a timer that asks every 5 ms measures it);
 // exits 0 when the run completed, 1 when it was refused or failed.
 
-#include "Form1.h"
-#include "PeakMemory.h"
-#include "QtWindowServices.h"
+#include "bench/PeakMemory.h"
+#include "platform/qt/QtWindowServices.h"
+#include "ui/qt/Form1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -47,9 +47,8 @@ int main(int argc, char* argv[])
     QElapsedTimer sinceTick;
     qint64 longestGap = 0;
     QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        longestGap = std::max(longestGap, sinceTick.restart());
-    });
+    QObject::connect(&ticker, &QTimer::timeout,
+                     [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
     ticker.start(5);
     sinceTick.start();
     form.splitlt(argv[1], std::atoi(argv[2]), argv[3]);

@@ -1,6 +1,6 @@
-#include "PieceBuffer.h"
+#include "engine/PieceBuffer.h"
 
-#include "Failure.h"
+#include "platform/Failure.h"
 
 #include <new>
 #include <string>

@@ -1,9 +1,9 @@
-#include "PieceCopier.h"
+#include "engine/PieceCopier.h"
 
-#include "InputFile.h"
-#include "OutputFile.h"
-#include "PieceBuffer.h"
-#include "SplitHost.h"
+#include "engine/PieceBuffer.h"
+#include "engine/SplitHost.h"
+#include "platform/InputFile.h"
+#include "platform/OutputFile.h"
 
 #include <algorithm>
 

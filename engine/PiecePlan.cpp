@@ -1,6 +1,6 @@
-#include "PiecePlan.h"
+#include "engine/PiecePlan.h"
 
-#include "CheckedArithmetic.h"
+#include "engine/CheckedArithmetic.h"
 
 #include <cstdio>
 

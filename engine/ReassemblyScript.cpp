@@ -1,9 +1,9 @@
-#include "ReassemblyScript.h"
+#include "engine/ReassemblyScript.h"
 
-#include "CheckedArithmetic.h"
-#include "FileServices.h"
-#include "NarrowEncoder.h"
-#include "OutputFile.h"
+#include "engine/CheckedArithmetic.h"
+#include "platform/FileServices.h"
+#include "platform/NarrowEncoder.h"
+#include "platform/OutputFile.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,16 +1,16 @@
-#include "SplitRun.h"
+#include "engine/SplitRun.h"
 
-#include "CheckedArithmetic.h"
-#include "FileServices.h"
-#include "InputFile.h"
-#include "NarrowEncoder.h"
-#include "NumberServices.h"
-#include "OpenFile.h"
-#include "OutputFile.h"
-#include "PieceCopier.h"
-#include "PiecePlan.h"
-#include "ReassemblyScript.h"
-#include "SplitHost.h"
+#include "engine/CheckedArithmetic.h"
+#include "engine/PieceCopier.h"
+#include "engine/PiecePlan.h"
+#include "engine/ReassemblyScript.h"
+#include "engine/SplitHost.h"
+#include "platform/FileServices.h"
+#include "platform/InputFile.h"
+#include "platform/NarrowEncoder.h"
+#include "platform/NumberServices.h"
+#include "platform/OpenFile.h"
+#include "platform/OutputFile.h"
 
 #include <new>
 

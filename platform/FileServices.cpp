@@ -1,8 +1,8 @@
-#include "FileServices.h"
+#include "platform/FileServices.h"
 
-#include "Failure.h"
-#include "NativePath.h"
-#include "SystemErrorText.h"
+#include "platform/Failure.h"
+#include "platform/NativePath.h"
+#include "platform/SystemErrorText.h"
 
 #ifdef _WIN32
 #include <windows.h>

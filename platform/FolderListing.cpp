@@ -1,9 +1,9 @@
-#include "FolderListing.h"
+#include "platform/FolderListing.h"
 
-#include "FileServices.h"
+#include "platform/FileServices.h"
 
 #ifdef _WIN32
-#include "NativePath.h"
+#include "platform/NativePath.h"
 #include <windows.h>
 #else
 #include <dirent.h>

@@ -1,14 +1,14 @@
-#include "InputFile.h"
+#include "platform/InputFile.h"
 
-#include "Failure.h"
-#include "NativePath.h"
-#include "OutputFile.h"
-#include "SystemErrorText.h"
+#include "platform/Failure.h"
+#include "platform/NativePath.h"
+#include "platform/OutputFile.h"
+#include "platform/SystemErrorText.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include "SystemCalls.h"
+#include "platform/SystemCalls.h"
 #include <cerrno>
 #include <fcntl.h>
 #endif

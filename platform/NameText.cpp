@@ -1,4 +1,4 @@
-#include "NameText.h"
+#include "platform/NameText.h"
 
 #ifndef _WIN32
 #include <iconv.h>

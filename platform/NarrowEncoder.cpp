@@ -1,10 +1,10 @@
-#include "NarrowEncoder.h"
+#include "platform/NarrowEncoder.h"
 
-#include "Failure.h"
-#include "NameText.h"
+#include "platform/Failure.h"
+#include "platform/NameText.h"
 
 #ifdef _WIN32
-#include "NativePath.h"
+#include "platform/NativePath.h"
 #include <windows.h>
 #else
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "NativePath.h"
+#include "platform/NativePath.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "NumberServices.h"
+#include "platform/NumberServices.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,14 +1,14 @@
-#include "OpenFile.h"
+#include "platform/OpenFile.h"
 
-#include "Failure.h"
-#include "SystemErrorText.h"
+#include "platform/Failure.h"
+#include "platform/SystemErrorText.h"
 
 #include <algorithm>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include "SystemCalls.h"
+#include "platform/SystemCalls.h"
 #include <cerrno>
 #include <sys/stat.h>
 #endif

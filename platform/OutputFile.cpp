@@ -1,13 +1,13 @@
-#include "OutputFile.h"
+#include "platform/OutputFile.h"
 
-#include "Failure.h"
-#include "NativePath.h"
-#include "SystemErrorText.h"
+#include "platform/Failure.h"
+#include "platform/NativePath.h"
+#include "platform/SystemErrorText.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include "SystemCalls.h"
+#include "platform/SystemCalls.h"
 #include <cerrno>
 #include <fcntl.h>
 #endif

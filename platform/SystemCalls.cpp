@@ -1,4 +1,4 @@
-#include "SystemCalls.h"
+#include "platform/SystemCalls.h"
 
 #ifndef _WIN32
 

@@ -1,4 +1,4 @@
-#include "SystemErrorText.h"
+#include "platform/SystemErrorText.h"
 
 #include <cerrno>
 

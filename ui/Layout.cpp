@@ -1,4 +1,4 @@
-#include "Layout.h"
+#include "ui/Layout.h"
 
 #include <algorithm>
 #include <stdexcept>

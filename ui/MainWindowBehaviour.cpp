@@ -1,10 +1,10 @@
-#include "MainWindowBehaviour.h"
+#include "ui/MainWindowBehaviour.h"
 
-#include "FileServices.h"
-#include "MainWindowView.h"
-#include "NumberServices.h"
-#include "SplitRun.h"
-#include "ViewSplitHost.h"
+#include "engine/SplitRun.h"
+#include "platform/FileServices.h"
+#include "platform/NumberServices.h"
+#include "ui/MainWindowView.h"
+#include "ui/ViewSplitHost.h"
 
 #include <exception>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PieceBuffer.h"
+#include "engine/PieceBuffer.h"
 
 #include <cstdint>
 #include <string>

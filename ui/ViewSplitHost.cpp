@@ -1,6 +1,6 @@
-#include "ViewSplitHost.h"
+#include "ui/ViewSplitHost.h"
 
-#include "MainWindowView.h"
+#include "ui/MainWindowView.h"
 
 namespace tarvolin {
 

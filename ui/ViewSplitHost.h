@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SplitHost.h"
+#include "engine/SplitHost.h"
 
 namespace tarvolin {
 

@@ -3,8 +3,8 @@
 // over to the message loop. The program ends from the main window (its close
 // button or its closing), never by returning from here in ordinary use.
 
-#include "Form1.h"
-#include "Win32WindowServices.h"
+#include "platform/win32/Win32WindowServices.h"
+#include "ui/win32/Form1.h"
 
 #include <windows.h>
 

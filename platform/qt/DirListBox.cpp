@@ -1,9 +1,9 @@
-#include "DirListBox.h"
+#include "platform/qt/DirListBox.h"
 
-#include "Drives.h"
-#include "FileServices.h"
-#include "FolderListing.h"
-#include "NativeNames.h"
+#include "platform/FileServices.h"
+#include "platform/FolderListing.h"
+#include "platform/qt/Drives.h"
+#include "platform/qt/NativeNames.h"
 
 #include <QDir>
 #include <QFileInfo>

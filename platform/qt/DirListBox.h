@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListBox.h"
+#include "platform/qt/ListBox.h"
 
 #include <string>
 

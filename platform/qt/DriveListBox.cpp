@@ -1,4 +1,4 @@
-#include "DriveListBox.h"
+#include "platform/qt/DriveListBox.h"
 
 #include <QSignalBlocker>
 #include <QSocketNotifier>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Drives.h"
+#include "platform/qt/Drives.h"
 
 #include <QComboBox>
 

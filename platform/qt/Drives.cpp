@@ -1,4 +1,4 @@
-#include "Drives.h"
+#include "platform/qt/Drives.h"
 
 #include <QDir>
 #include <QFile>

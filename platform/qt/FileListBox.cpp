@@ -1,7 +1,7 @@
-#include "FileListBox.h"
+#include "platform/qt/FileListBox.h"
 
-#include "FolderListing.h"
-#include "NativeNames.h"
+#include "platform/FolderListing.h"
+#include "platform/qt/NativeNames.h"
 
 #include <QFileInfo>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "ListBox.h"
+#include "platform/qt/ListBox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

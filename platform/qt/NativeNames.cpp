@@ -1,6 +1,6 @@
-#include "NativeNames.h"
+#include "platform/qt/NativeNames.h"
 
-#include "NameText.h"
+#include "platform/NameText.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "QtWindowServices.h"
+#include "platform/qt/QtWindowServices.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
-#include "DirList.h"
+#include "platform/win32/DirList.h"
 
-#include "Failure.h"
-#include "SystemErrorText.h"
-#include "WideText.h"
+#include "platform/Failure.h"
+#include "platform/SystemErrorText.h"
+#include "platform/win32/WideText.h"
 
 #include <algorithm>
 #include <cwctype>

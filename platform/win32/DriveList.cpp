@@ -1,4 +1,4 @@
-#include "DriveList.h"
+#include "platform/win32/DriveList.h"
 
 #include <cwctype>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "FileList.h"
+#include "platform/win32/FileList.h"
 
 #include <algorithm>
 #include <vector>

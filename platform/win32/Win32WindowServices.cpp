@@ -1,6 +1,6 @@
-#include "Win32WindowServices.h"
+#include "platform/win32/Win32WindowServices.h"
 
-#include "NativePath.h"
+#include "platform/NativePath.h"
 
 namespace tarvolin {
 

@@ -1,11 +1,11 @@
 // One real split of a source larger than 4 GiB, joined back by its script and
 // compared byte for byte. It writes about 10 GB and takes tens of seconds.
 
-#include "PieceBuffer.h"
-#include "RecordingHost.h"
-#include "ScriptRunner.h"
-#include "SplitRun.h"
-#include "TestFiles.h"
+#include "engine/PieceBuffer.h"
+#include "engine/SplitRun.h"
+#include "tests/support/RecordingHost.h"
+#include "tests/support/ScriptRunner.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

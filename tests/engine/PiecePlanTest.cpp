@@ -1,5 +1,5 @@
-#include "PiecePlan.h"
-#include "Failure.h"
+#include "engine/PiecePlan.h"
+#include "platform/Failure.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ReassemblyScript.h"
-#include "Failure.h"
-#include "NarrowEncoder.h"
-#include "ScriptRunner.h"
-#include "TestFiles.h"
+#include "engine/ReassemblyScript.h"
+#include "platform/Failure.h"
+#include "platform/NarrowEncoder.h"
+#include "tests/support/ScriptRunner.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

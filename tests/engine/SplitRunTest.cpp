@@ -1,13 +1,13 @@
-#include "SplitRun.h"
-#include "PieceBuffer.h"
-#include "RecordingHost.h"
-#include "ScriptRunner.h"
+#include "engine/SplitRun.h"
+#include "engine/PieceBuffer.h"
+#include "tests/support/RecordingHost.h"
+#include "tests/support/ScriptRunner.h"
 #ifndef _WIN32
-#include "FaultyCalls.h"
-#include "SmallFileSystem.h"
+#include "tests/support/FaultyCalls.h"
+#include "tests/support/SmallFileSystem.h"
 #endif
-#include "Notices.h"
-#include "TestFiles.h"
+#include "tests/support/Notices.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

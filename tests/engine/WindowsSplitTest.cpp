@@ -2,12 +2,12 @@
 // the ANSI code page in the script, and Chinese failure descriptions from
 // Windows error codes. Run under code page 936 (GBK).
 
-#include "FileServices.h"
-#include "PieceBuffer.h"
-#include "RecordingHost.h"
-#include "SplitRun.h"
-#include "SystemErrorText.h"
-#include "TestFiles.h"
+#include "engine/PieceBuffer.h"
+#include "engine/SplitRun.h"
+#include "platform/FileServices.h"
+#include "platform/SystemErrorText.h"
+#include "tests/support/RecordingHost.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "FileServices.h"
-#include "Failure.h"
-#include "InputFile.h"
-#include "NarrowEncoder.h"
-#include "OutputFile.h"
-#include "TestFiles.h"
+#include "platform/FileServices.h"
+#include "platform/Failure.h"
+#include "platform/InputFile.h"
+#include "platform/NarrowEncoder.h"
+#include "platform/OutputFile.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "NameText.h"
-#include "NarrowEncoder.h"
-#include "PieceBuffer.h"
-#include "RecordingHost.h"
-#include "SplitRun.h"
-#include "TestFiles.h"
+#include "platform/NameText.h"
+#include "engine/PieceBuffer.h"
+#include "engine/SplitRun.h"
+#include "platform/NarrowEncoder.h"
+#include "tests/support/RecordingHost.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

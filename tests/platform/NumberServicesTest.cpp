@@ -1,4 +1,4 @@
-#include "NumberServices.h"
+#include "platform/NumberServices.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // Drives the real main window as a user would: mouse clicks on list
 // entries, Enter on a folder, arrow keys in the drive list, typing.
 
-#include "DirListBox.h"
-#include "DriveListBox.h"
-#include "FileListBox.h"
-#include "Form1.h"
+#include "platform/qt/DirListBox.h"
+#include "platform/qt/DriveListBox.h"
+#include "platform/qt/FileListBox.h"
+#include "ui/qt/Form1.h"
 
 #include <QGroupBox>
 #include <QLabel>

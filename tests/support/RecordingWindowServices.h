@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowServices.h"
+#include "platform/qt/WindowServices.h"
 
 #include <QCoreApplication>
 #include <QStringList>

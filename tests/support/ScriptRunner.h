@@ -3,7 +3,7 @@
 // Carries out a joining script the way the command interpreter reads its
 // COPY/B lines, so tests can check that the pieces really join back.
 
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 #include <fstream>
 #include <stdexcept>

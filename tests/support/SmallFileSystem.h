@@ -3,7 +3,7 @@
 // A file system of its own, small enough to fill: a tmpfs mounted on a
 // scratch folder. Mounting needs root; tests skip where it cannot be had.
 
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 #include <string>
 #include <sys/mount.h>

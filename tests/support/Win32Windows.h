@@ -3,10 +3,10 @@
 // Looking at the Win32 windows as a user would: rectangles, texts, classes,
 // and keys through the program's own message dispatch.
 
-#include "ControlSet.h"
-#include "Layout.h"
-#include "WideText.h"
-#include "Win32WindowServices.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32WindowServices.h"
+#include "ui/Layout.h"
+#include "ui/win32/ControlSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "Form2.h"
-#include "Form1.h"
-#include "FormDriver.h"
-#include "Layout.h"
-#include "LayoutBuilder.h"
-#include "QtInput.h"
-#include "QtPrinters.h"
-#include "RecordingWindowServices.h"
-#include "TestFiles.h"
+#include "ui/qt/Form2.h"
+#include "tests/support/FormDriver.h"
+#include "tests/support/QtInput.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/RecordingWindowServices.h"
+#include "tests/support/TestFiles.h"
+#include "ui/Layout.h"
+#include "ui/qt/Form1.h"
+#include "ui/qt/LayoutBuilder.h"
 
 #include <QApplication>
 #include <QDir>

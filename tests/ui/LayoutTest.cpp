@@ -1,7 +1,7 @@
 // The stored layouts against the numbers the windows were designed with:
 // the one place besides the table where they are written, to check it.
 
-#include "Layout.h"
+#include "ui/Layout.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // in for the window, real files stand in for the drive. Runs on Linux and,
 // cross-built, under Wine (where the separator is "\").
 
-#include "MainWindowBehaviour.h"
-#include "FileServices.h"
-#include "MainWindowView.h"
-#include "Notices.h"
-#include "ScriptRunner.h"
-#include "TestFiles.h"
+#include "ui/MainWindowBehaviour.h"
+#include "platform/FileServices.h"
+#include "tests/support/Notices.h"
+#include "tests/support/ScriptRunner.h"
+#include "tests/support/TestFiles.h"
+#include "ui/MainWindowView.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "PathElision.h"
+#include "ui/qt/PathElision.h"
 
 #include <QApplication>
 #include <QFont>

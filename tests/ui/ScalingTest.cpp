@@ -2,12 +2,12 @@
 // this suite with QT_SCALE_FACTOR=1.5): every caption and every field's line
 // of text fits its control, and the layout keeps its proportions.
 
-#include "Form1.h"
-#include "Form2.h"
-#include "Layout.h"
-#include "LayoutBuilder.h"
-#include "QtPrinters.h"
-#include "RecordingWindowServices.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/RecordingWindowServices.h"
+#include "ui/Layout.h"
+#include "ui/qt/Form1.h"
+#include "ui/qt/Form2.h"
+#include "ui/qt/LayoutBuilder.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "FormDriver.h"
-#include "QtPrinters.h"
-#include "RecordingWindowServices.h"
-#include "TestFiles.h"
+#include "tests/support/FormDriver.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/RecordingWindowServices.h"
+#include "tests/support/TestFiles.h"
 
 #include <QAbstractItemView>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "FormDriver.h"
-#include "Notices.h"
-#include "QtInput.h"
-#include "QtPrinters.h"
-#include "RecordingWindowServices.h"
-#include "ScriptRunner.h"
-#include "TestFiles.h"
+#include "tests/support/FormDriver.h"
+#include "tests/support/Notices.h"
+#include "tests/support/QtInput.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/RecordingWindowServices.h"
+#include "tests/support/ScriptRunner.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 

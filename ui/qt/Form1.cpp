@@ -1,16 +1,16 @@
-#include "Form1.h"
+#include "ui/qt/Form1.h"
 
-#include "DirListBox.h"
-#include "DriveListBox.h"
-#include "FileListBox.h"
-#include "Form2.h"
-#include "Layout.h"
-#include "LayoutBuilder.h"
-#include "NameText.h"
-#include "PathGroupBox.h"
-#include "PathLabel.h"
-#include "ProgressCaption.h"
-#include "WindowServices.h"
+#include "platform/NameText.h"
+#include "platform/qt/DirListBox.h"
+#include "platform/qt/DriveListBox.h"
+#include "platform/qt/FileListBox.h"
+#include "platform/qt/WindowServices.h"
+#include "ui/Layout.h"
+#include "ui/qt/Form2.h"
+#include "ui/qt/LayoutBuilder.h"
+#include "ui/qt/PathGroupBox.h"
+#include "ui/qt/PathLabel.h"
+#include "ui/qt/ProgressCaption.h"
 
 #include <QCloseEvent>
 #include <QDir>

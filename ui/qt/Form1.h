@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Drives.h"
-#include "MainWindowBehaviour.h"
-#include "MainWindowView.h"
+#include "platform/qt/Drives.h"
+#include "ui/MainWindowBehaviour.h"
+#include "ui/MainWindowView.h"
 
 #include <QPointer>
 #include <QWidget>

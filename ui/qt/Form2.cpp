@@ -1,7 +1,7 @@
-#include "Form2.h"
+#include "ui/qt/Form2.h"
 
-#include "Layout.h"
-#include "LayoutBuilder.h"
+#include "ui/Layout.h"
+#include "ui/qt/LayoutBuilder.h"
 
 #include <QCloseEvent>
 

@@ -1,8 +1,8 @@
-#include "LayoutBuilder.h"
+#include "ui/qt/LayoutBuilder.h"
 
-#include "DirListBox.h"
-#include "DriveListBox.h"
-#include "FileListBox.h"
+#include "platform/qt/DirListBox.h"
+#include "platform/qt/DriveListBox.h"
+#include "platform/qt/FileListBox.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Layout.h"
+#include "ui/Layout.h"
 
 #include <QRect>
 

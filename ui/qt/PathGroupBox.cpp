@@ -1,6 +1,6 @@
-#include "PathGroupBox.h"
+#include "ui/qt/PathGroupBox.h"
 
-#include "PathElision.h"
+#include "ui/qt/PathElision.h"
 
 #include <QHelpEvent>
 #include <QStyleOptionGroupBox>

@@ -1,6 +1,6 @@
-#include "PathLabel.h"
+#include "ui/qt/PathLabel.h"
 
-#include "PathElision.h"
+#include "ui/qt/PathElision.h"
 
 #include <QHelpEvent>
 #include <QPainter>

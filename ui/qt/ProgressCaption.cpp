@@ -1,4 +1,4 @@
-#include "ProgressCaption.h"
+#include "ui/qt/ProgressCaption.h"
 
 #include <QGroupBox>
 #include <QTimer>

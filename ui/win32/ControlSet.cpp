@@ -1,6 +1,6 @@
-#include "ControlSet.h"
+#include "ui/win32/ControlSet.h"
 
-#include "NativePath.h"
+#include "platform/NativePath.h"
 
 #include <algorithm>
 #include <stdexcept>

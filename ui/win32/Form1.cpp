@@ -1,10 +1,10 @@
-#include "Form1.h"
+#include "ui/win32/Form1.h"
 
-#include "Failure.h"
-#include "Form2.h"
-#include "NativePath.h"
-#include "WideText.h"
-#include "Win32WindowServices.h"
+#include "platform/Failure.h"
+#include "platform/NativePath.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32WindowServices.h"
+#include "ui/win32/Form2.h"
 
 #include <commctrl.h>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ControlSet.h"
-#include "DirList.h"
-#include "DriveList.h"
-#include "FileList.h"
-#include "MainWindowBehaviour.h"
-#include "MainWindowView.h"
-#include "Window.h"
+#include "platform/win32/DirList.h"
+#include "platform/win32/DriveList.h"
+#include "platform/win32/FileList.h"
+#include "ui/MainWindowBehaviour.h"
+#include "ui/MainWindowView.h"
+#include "ui/win32/ControlSet.h"
+#include "ui/win32/Window.h"
 
 #include <memory>
 #include <string>

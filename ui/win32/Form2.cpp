@@ -1,6 +1,6 @@
-#include "Form2.h"
+#include "ui/win32/Form2.h"
 
-#include "NativePath.h"
+#include "platform/NativePath.h"
 
 #include <olectl.h>
 #include <shlwapi.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ControlSet.h"
-#include "Window.h"
+#include "ui/win32/ControlSet.h"
+#include "ui/win32/Window.h"
 
 #include <memory>
 

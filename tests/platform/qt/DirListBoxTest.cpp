@@ -1,7 +1,7 @@
-#include "DirListBox.h"
-#include "Drives.h"
-#include "QtPrinters.h"
-#include "TestFiles.h"
+#include "platform/qt/DirListBox.h"
+#include "platform/qt/Drives.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/TestFiles.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "DriveListBox.h"
-#include "QtPrinters.h"
+#include "platform/qt/DriveListBox.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QAbstractItemView>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "Drives.h"
-#include "QtPrinters.h"
-#include "TestFiles.h"
+#include "platform/qt/Drives.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 

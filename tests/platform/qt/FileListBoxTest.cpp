@@ -1,6 +1,6 @@
-#include "FileListBox.h"
-#include "QtPrinters.h"
-#include "TestFiles.h"
+#include "platform/qt/FileListBox.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/TestFiles.h"
 
 #include <QSignalSpy>
 #include <QTest>

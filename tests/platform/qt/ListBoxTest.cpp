@@ -1,5 +1,5 @@
-#include "ListBox.h"
-#include "QtPrinters.h"
+#include "platform/qt/ListBox.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "QtWindowServices.h"
-#include "QtTranslations.h"
+#include "platform/qt/QtWindowServices.h"
+#include "platform/qt/QtTranslations.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,10 +2,10 @@
 // the change it raises, drives as the drive list names them, and a drive
 // that is not ready.
 
-#include "DirList.h"
-#include "Failure.h"
-#include "TestFiles.h"
-#include "Win32TestWindow.h"
+#include "platform/win32/DirList.h"
+#include "platform/Failure.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/Win32TestWindow.h"
 
 #include <gtest/gtest.h>
 

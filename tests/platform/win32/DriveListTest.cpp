@@ -1,9 +1,9 @@
 // The drive list: the drives in Windows' own form and the drive of the
 // current folder selected.
 
-#include "DriveList.h"
-#include "TestFiles.h"
-#include "Win32TestWindow.h"
+#include "platform/win32/DriveList.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/Win32TestWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The file list: which names it shows, in which order, and the selection by
 // keyboard that reaches the window as the list's click.
 
-#include "FileList.h"
-#include "TestFiles.h"
-#include "Win32TestWindow.h"
+#include "platform/win32/FileList.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/Win32TestWindow.h"
 
 #include <gtest/gtest.h>
 

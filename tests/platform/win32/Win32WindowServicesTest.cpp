@@ -1,8 +1,8 @@
 // The event pump: every pending message handled, the quit message left for
 // the message loop.
 
-#include "Win32WindowServices.h"
-#include "Win32TestWindow.h"
+#include "platform/win32/Win32WindowServices.h"
+#include "tests/support/Win32TestWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Controls built from the layout table at the monitor's resolution: twips to
 // pixels at 96 dots per inch, then scaled; the message font at that size.
 
-#include "ControlSet.h"
-#include "Win32TestWindow.h"
-#include "Win32Windows.h"
+#include "ui/win32/ControlSet.h"
+#include "tests/support/Win32TestWindow.h"
+#include "tests/support/Win32Windows.h"
 
 #include <gtest/gtest.h>
 

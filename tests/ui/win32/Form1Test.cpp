@@ -3,12 +3,12 @@
 // scratch drive, a whole split with its GBK script, the About window and the
 // notices. Runs under Wine on a virtual display, code page 936.
 
-#include "Form1.h"
-#include "Form2.h"
-#include "NativePath.h"
-#include "TestFiles.h"
-#include "Win32TestWindow.h"
-#include "Win32Windows.h"
+#include "ui/win32/Form1.h"
+#include "platform/NativePath.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/Win32TestWindow.h"
+#include "tests/support/Win32Windows.h"
+#include "ui/win32/Form2.h"
 
 #include <gtest/gtest.h>
 

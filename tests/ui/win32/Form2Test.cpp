@@ -2,9 +2,9 @@
 // table, its texts, and the emblem drawn from the program's resources with
 // its transparent pixels showing the window. Runs under Wine.
 
-#include "Form2.h"
-#include "Win32TestWindow.h"
-#include "Win32Windows.h"
+#include "ui/win32/Form2.h"
+#include "tests/support/Win32TestWindow.h"
+#include "tests/support/Win32Windows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The program file's resources: version information in Chinese (Simplified,
 // PRC), the manifest, the icon and the emblem.
 
-#include "Win32Windows.h"
+#include "tests/support/Win32Windows.h"
 
 #include <gtest/gtest.h>
 
