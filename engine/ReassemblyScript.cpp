@@ -2,6 +2,7 @@
 
 #include "engine/CheckedArithmetic.h"
 #include "platform/FileServices.h"
+#include "platform/NameText.h"
 #include "platform/NarrowEncoder.h"
 #include "platform/OutputFile.h"
 
@@ -31,6 +32,15 @@ bool needsQuotes(char c)
     return std::string_view(" &()[]{}^=;!'+,`~").find(c) != std::string_view::npos;
 }
 
+// Characters that no Windows file name holds. Elsewhere a name may hold ":"
+// and "\" too, but neither its pieces nor its script could be used under it
+// on Windows.
+#ifdef _WIN32
+constexpr std::string_view forbidden = "\"<>|*?";
+#else
+constexpr std::string_view forbidden = "\"<>|*?:\\";
+#endif
+
 constexpr std::string_view command = "COPY/B ";
 constexpr std::string_view joined = "/B+";
 constexpr std::string_view last = "/B";
@@ -55,7 +65,8 @@ void ReassemblyScript::checkTarget(const std::string& bare)
 {
     if (bare.empty())
         throw Failure("分割后的文件没有名字：请在文件列表中重新选择要分割的文件");
-    for (const char c : bare) {
+    // Characters, not bytes: the second byte of a GBK character may be "|" or "\".
+    for (const char c : NameText::readable(bare)) {
         const auto byte = static_cast<unsigned char>(c);
         std::string what;
         if (byte == '\r')
@@ -66,7 +77,7 @@ void ReassemblyScript::checkTarget(const std::string& bare)
             what = "制表符";
         else if (byte < 0x20 || byte == 0x7F)
             what = "控制字符（代码 " + std::to_string(byte) + "）";
-        else if (std::string_view("\"<>|*?").find(c) != std::string_view::npos)
+        else if (forbidden.find(c) != std::string_view::npos)
             what = std::string("字符“") + c + "”";
         else
             continue;

@@ -30,7 +30,8 @@ public:
     // Refuses a target name that the script cannot carry: an empty one, and
     // one with a character that would end the line, start another command,
     // redirect or pipe it, or match other files (control characters,
-    // " < > | * ?). The failure says which character it is.
+    // " < > | * ?), and elsewhere than on Windows one that no Windows file
+    // name holds (: and \). The failure says which character it is.
     static void checkTarget(const std::string& bareName);
 
     // A bare name as the interpreter must read it: every % doubled, and the

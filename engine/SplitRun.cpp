@@ -4,6 +4,7 @@
 #include "engine/PieceCopier.h"
 #include "engine/PiecePlan.h"
 #include "engine/ReassemblyScript.h"
+#include "engine/RunningSplit.h"
 #include "engine/SplitHost.h"
 #include "platform/FileServices.h"
 #include "platform/InputFile.h"
@@ -35,8 +36,8 @@ std::string completionNotice(std::int32_t count, const std::string& scriptPath)
 }
 
 // The script for the plan's pieces, checked and encoded before the first
-// piece is written: a name the script cannot carry, or the system's
-// encoding cannot hold, then costs nothing.
+// piece is written: a name the script cannot carry, or its code page cannot
+// hold, then costs nothing.
 std::string scriptFor(const PiecePlan& plan, const std::string& oname)
 {
     const std::string target = ReassemblyScript::bareName(oname);
@@ -45,7 +46,7 @@ std::string scriptFor(const PiecePlan& plan, const std::string& oname)
     for (std::int32_t i = 1; i <= plan.count(); ++i)
         script.addPiece(ReassemblyScript::bareName(PiecePlan::piecePath(oname, i)));
     script.setTarget(target);
-    return script.encoded(NarrowEncoder::forSystem());
+    return script.encoded(NarrowEncoder::forScript());
 }
 
 } // namespace
@@ -68,6 +69,12 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
         const OpenFile::Identity sourceIdentity = source.identity();
         const PiecePlan plan(fileLength, splitsize);
         const std::string scriptText = scriptFor(plan, oname);
+        const RunningSplit running(sourceIdentity, oname, plan.count());
+        // From the first piece on, an older script would join old and new
+        // pieces: emptied now, it joins nothing until this run writes its own.
+        const std::string scriptPath = oname + ".BAT";
+        if (OpenFile::statusAt(scriptPath))
+            ReassemblyScript::write(scriptPath, {}, sourceIdentity);
 
         PieceCopier copier(host, buffer);
         for (std::int32_t i = 1; i <= plan.count(); i = checkedAdd(i, std::int32_t{1})) {
@@ -84,7 +91,6 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
             copier.pumpEvents();
         }
 
-        const std::string scriptPath = oname + ".BAT";
         ReassemblyScript::write(scriptPath, scriptText, sourceIdentity);
         host.showNotice(completionNotice(plan.count(), scriptPath));
     } catch (const Failure& failure) {

@@ -15,14 +15,16 @@ class SplitHost;
 // return false.
 //
 // Before the first piece it refuses what would go wrong later: a name the
-// joining script cannot carry or the system's encoding cannot hold, more
-// pieces than the count holds. It never writes into anything but a regular
-// file, never empties its own source under any name, and copies a piece in
-// steps of bounded memory, pumping window events during a long piece.
+// joining script cannot carry or its code page cannot hold, more pieces than
+// the count holds, and a split started from the event pump of a running one
+// over the same files. It never writes into anything but a regular file,
+// never empties its own source under any name, and copies a piece in steps
+// of bounded memory, pumping window events during a long piece.
 //
+// Just before the first piece it empties an older script of the same name.
 // A failure closes every file the run opened and deletes nothing: pieces
 // already written stay, the piece being written stays as far as it got, and
-// no script is written.
+// no script joins them.
 bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std::int32_t splitsize,
              const std::string& oname);
 

@@ -79,4 +79,15 @@ std::int64_t FileServices::fullLength(const std::string& path)
     return found.error != 0 || found.isFolder ? -1 : found.length;
 }
 
+bool FileServices::sameName(const std::string& a, const std::string& b)
+{
+#ifdef _WIN32
+    const std::wstring wideA = widePath(a), wideB = widePath(b);
+    return CompareStringOrdinal(wideA.data(), static_cast<int>(wideA.size()), wideB.data(),
+                                static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
+#else
+    return a == b;
+#endif
+}
+
 } // namespace tarvolin

@@ -34,6 +34,10 @@ public:
 
     // The same length, or -1 when it cannot be read.
     static std::int64_t fullLength(const std::string& path);
+
+    // True when two names name the same entry of one folder: the same bytes;
+    // on Windows also names that differ only in the case of their letters.
+    static bool sameName(const std::string& a, const std::string& b);
 };
 
 } // namespace tarvolin

@@ -9,26 +9,25 @@
 #else
 #include <cerrno>
 #include <iconv.h>
-#include <langinfo.h>
-#include <locale.h>
 #endif
 
 namespace tarvolin {
 
 namespace {
 
-[[noreturn]] void throwUnrepresentable(const std::string& utf8, const std::string& codeset)
+[[noreturn]] void throwUnrepresentable(const std::string& utf8, unsigned codePage)
 {
-    throw Failure("“" + utf8 + "”中有字符无法用系统编码（" + codeset + "）写入组装文件");
+    throw Failure("“" + utf8 + "”中有字符无法用代码页 " + std::to_string(codePage) +
+                  " 写入组装文件，请先给文件改名");
 }
 
 } // namespace
 
 #ifdef _WIN32
 
-NarrowEncoder NarrowEncoder::forSystem()
+NarrowEncoder NarrowEncoder::forScript()
 {
-    return NarrowEncoder();
+    return NarrowEncoder(GetOEMCP());
 }
 
 std::string NarrowEncoder::encode(const std::string& utf8) const
@@ -36,49 +35,38 @@ std::string NarrowEncoder::encode(const std::string& utf8) const
     if (utf8.empty())
         return {};
     const std::wstring wide = widePath(utf8);
-    const UINT codePage = GetACP();
     // UTF-7 and UTF-8 code pages take no best-fit flag and cannot fail to represent.
-    const bool unicode = codePage == CP_UTF8 || codePage == CP_UTF7;
+    const bool unicode = m_codePage == CP_UTF8 || m_codePage == CP_UTF7;
     const DWORD flags = unicode ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
     BOOL* usedDefaultOut = unicode ? nullptr : &usedDefault;
-    const int n = WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()),
+    const int n = WideCharToMultiByte(m_codePage, flags, wide.data(), static_cast<int>(wide.size()),
                                       nullptr, 0, nullptr, usedDefaultOut);
-    std::string narrow(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), narrow.data(),
-                        n, nullptr, usedDefaultOut);
+    std::string narrow(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    WideCharToMultiByte(m_codePage, flags, wide.data(), static_cast<int>(wide.size()),
+                        narrow.data(), n, nullptr, usedDefaultOut);
     if (n <= 0 || usedDefault)
-        throwUnrepresentable(utf8, "代码页 " + std::to_string(codePage));
+        throwUnrepresentable(utf8, m_codePage);
     return narrow;
 }
 
 #else
 
-NarrowEncoder NarrowEncoder::forSystem()
-{
-    std::string codeset = "ANSI_X3.4-1968";
-    if (locale_t user = ::newlocale(LC_CTYPE_MASK, "", nullptr)) {
-        codeset = ::nl_langinfo_l(CODESET, user);
-        ::freelocale(user);
-    }
-    return NarrowEncoder(codeset);
-}
+namespace {
 
-std::string NarrowEncoder::encode(const std::string& utf8) const
+// text converted from one character set to another by iconv; false when a
+// character cannot be read or written (replacing it is no success either).
+bool convert(const std::string& text, const std::string& from, const std::string& to,
+             std::string& out)
 {
-    // Text that is not UTF-8 holds file names in the file system's own bytes
-    // (GBK names from an archive, say): the script names those files only
-    // when it carries the very bytes.
-    if (!NameText::isUtf8(utf8))
-        return utf8;
-    iconv_t cd = ::iconv_open(m_codeset.c_str(), "UTF-8");
+    iconv_t cd = ::iconv_open(to.c_str(), from.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1))
-        throw Failure("系统不支持字符编码“" + m_codeset + "”");
-    std::string out;
+        throw Failure("系统不支持字符编码“" + from + "”或“" + to + "”");
+    out.clear();
     char chunk[256];
-    char* in = const_cast<char*>(utf8.data());
-    size_t inLeft = utf8.size();
-    bool representable = true;
+    char* in = const_cast<char*>(text.data());
+    size_t inLeft = text.size();
+    bool converted = true;
     for (;;) {
         char* dst = chunk;
         size_t dstLeft = sizeof chunk;
@@ -93,16 +81,41 @@ std::string NarrowEncoder::encode(const std::string& utf8) const
             continue;
         // glibc counts the characters it replaced instead of failing; none may be.
         if (failed || rc > 0) {
-            representable = false;
+            converted = false;
             break;
         }
         if (flushing)
             break;
     }
     ::iconv_close(cd);
-    if (!representable)
-        throwUnrepresentable(utf8, m_codeset);
-    return out;
+    return converted;
+}
+
+} // namespace
+
+NarrowEncoder NarrowEncoder::forScript()
+{
+    return NarrowEncoder(936);
+}
+
+std::string NarrowEncoder::encode(const std::string& utf8) const
+{
+    // glibc's CPnnn tables are Windows' own (936 holds the euro sign at 0x80,
+    // the middle dot at A1A4 and the em dash at A1AA, where GB2312 differs).
+    const std::string codeset = "CP" + std::to_string(m_codePage);
+    std::string out;
+    if (NameText::isUtf8(utf8)) {
+        if (!convert(utf8, "UTF-8", codeset, out))
+            throwUnrepresentable(utf8, m_codePage);
+        return out;
+    }
+    // Text that is not UTF-8 holds file names in the file system's own bytes
+    // (GBK names from an archive, say): the script names those files only
+    // when it carries the very bytes, and only when Windows reads them as text.
+    if (!convert(utf8, codeset, "UTF-8", out))
+        throw Failure("文件名“" + NameText::readable(utf8) + "”既不是 UTF-8 文字，也不是代码页 " +
+                      std::to_string(m_codePage) + " 的文字，无法写入组装文件，请先给文件改名");
+    return utf8;
 }
 
 #endif

@@ -4,37 +4,31 @@
 
 namespace tarvolin {
 
-// Converts UTF-8 text to the narrow encoding that the system's command
-// interpreter reads: the ANSI code page on Windows, the locale's character
-// set elsewhere.
+// Converts UTF-8 text to a Windows code page: the joining script's bytes as
+// the command interpreter that runs it reads them.
 class NarrowEncoder
 {
 public:
-    // The system's encoding (on POSIX systems the character set of the
-    // user's locale as the environment sets it).
-    static NarrowEncoder forSystem();
+    // The code page of the script. On Windows the console's (OEM) code page,
+    // in which cmd.exe reads a batch file: 936 on Simplified Chinese Windows,
+    // 850 or 437 on Western Windows, where the ANSI code page differs.
+    // Elsewhere 936 whatever the locale: the script only ever runs on
+    // Windows, and on Simplified Chinese Windows for this program's users.
+    static NarrowEncoder forScript();
 
-#ifndef _WIN32
-    // A named character set as iconv knows it, for example "GBK" or "UTF-8".
-    explicit NarrowEncoder(std::string codeset) : m_codeset(std::move(codeset)) {}
-    const std::string& codeset() const
-    {
-        return m_codeset;
-    }
-#endif
+    explicit NarrowEncoder(unsigned codePage) : m_codePage(codePage) {}
+    unsigned codePage() const { return m_codePage; }
 
-    // The text in the narrow encoding. A character that the encoding cannot
-    // represent is a failure that names the text. Elsewhere than on Windows,
-    // bytes that are not UTF-8 are names in the file system's own bytes and
-    // come back unchanged.
+    // The text in the code page, exactly as Windows writes it. A character
+    // that the code page cannot represent (no best fit) is a failure that
+    // names the text and the code page. Elsewhere than on Windows, bytes that
+    // are not UTF-8 are names in the file system's own bytes (GBK names from
+    // an archive): they come back unchanged when they are text of the code
+    // page, and are a failure otherwise.
     std::string encode(const std::string& utf8) const;
 
 private:
-#ifdef _WIN32
-    NarrowEncoder() = default;
-#else
-    std::string m_codeset;
-#endif
+    unsigned m_codePage;
 };
 
 } // namespace tarvolin

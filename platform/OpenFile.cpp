@@ -1,6 +1,7 @@
 #include "platform/OpenFile.h"
 
 #include "platform/Failure.h"
+#include "platform/NativePath.h"
 #include "platform/SystemErrorText.h"
 
 #include <algorithm>
@@ -65,6 +66,20 @@ std::optional<OpenFile::Status> OpenFile::statusOf(Handle handle)
                   (static_cast<std::int64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow};
 }
 
+std::optional<OpenFile::Status> OpenFile::statusAt(const std::string& path)
+{
+    // Opened for no access at all: a file that another program holds open
+    // (the running split's source) is looked at all the same.
+    HANDLE file = CreateFileW(widePath(path).c_str(), 0,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    const std::optional<Status> status = statusOf(file);
+    CloseHandle(file);
+    return status;
+}
+
 void OpenFile::transfer(Direction direction, char* buffer, std::size_t count)
 {
     const bool reading = direction == Direction::in;
@@ -105,14 +120,31 @@ void OpenFile::close()
         throw Failure(SystemErrorText::describe("无法关闭文件", m_path, errno));
 }
 
+namespace {
+
+OpenFile::Status statusFrom(const struct stat& info)
+{
+    return OpenFile::Status{OpenFile::Identity{static_cast<std::uint64_t>(info.st_dev),
+                                               static_cast<std::uint64_t>(info.st_ino)},
+                            S_ISREG(info.st_mode), static_cast<std::int64_t>(info.st_size)};
+}
+
+} // namespace
+
 std::optional<OpenFile::Status> OpenFile::statusOf(Handle handle)
 {
     struct stat info;
     if (::fstat(handle, &info) != 0)
         return std::nullopt;
-    return Status{
-        Identity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)},
-        S_ISREG(info.st_mode), static_cast<std::int64_t>(info.st_size)};
+    return statusFrom(info);
+}
+
+std::optional<OpenFile::Status> OpenFile::statusAt(const std::string& path)
+{
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return statusFrom(info);
 }
 
 void OpenFile::transfer(Direction direction, char* buffer, std::size_t count)

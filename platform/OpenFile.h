@@ -55,6 +55,10 @@ public:
     // cannot tell it.
     static std::optional<Status> statusOf(Handle handle);
 
+    // The status of the file that path names (a link followed); none when
+    // there is no such file or it cannot be reached.
+    static std::optional<Status> statusAt(const std::string& path);
+
     // Completes and releases the file; a failure (for example a write that
     // the system delayed and could not finish) throws a Failure.
     void close();

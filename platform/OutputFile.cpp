@@ -53,13 +53,7 @@ OpenFile::Handle openForWriting(const std::string& path)
 // as shared; this tells whether that file is the source.
 bool namesFile(const std::string& path, const OpenFile::Identity& file)
 {
-    HANDLE other = CreateFileW(widePath(path).c_str(), 0,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (other == INVALID_HANDLE_VALUE)
-        return false;
-    const std::optional<OpenFile::Status> status = OpenFile::statusOf(other);
-    CloseHandle(other);
+    const std::optional<OpenFile::Status> status = OpenFile::statusAt(path);
     return status && status->identity == file;
 }
 

@@ -68,7 +68,8 @@ TEST(LargeSplit, SourceBeyondFourGibibytesJoinsBackByteForByte)
 
     fs::rename(source, dir.path() / "original.img");
     testsupport::ScriptRunner::run(dir.path(),
-                                   testsupport::readFile(testsupport::toUtf8(source) + ".BAT"));
+                                   testsupport::readFile(testsupport::toUtf8(source) + ".BAT"),
+                                   testsupport::chineseCodePage);
     EXPECT_TRUE(sameBytes(dir.path() / "original.img", source));
 }
 

@@ -24,6 +24,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::chineseCodePage;
 using testsupport::fromUtf8;
 using testsupport::listFolder;
 using testsupport::randomBytes;
@@ -398,7 +399,7 @@ TEST_F(SplitRun, NamesWithBlanksPercentAndChineseJoinBack)
         ASSERT_TRUE(split(scratch / name, 500, scratch / name));
         ASSERT_EQ(host.notices, std::vector<std::string>{completion(3, scratch / name + ".BAT")});
         fs::rename(fromUtf8(scratch / name), scratch.path() / "original");
-        ScriptRunner::run(scratch.path(), readFile(scratch / name + ".BAT"));
+        ScriptRunner::run(scratch.path(), readFile(scratch / name + ".BAT"), chineseCodePage);
         EXPECT_EQ(readFile(scratch / name), source) << name;
     }
 }
@@ -437,7 +438,7 @@ TEST_F(SplitRun, RoundTripOverManySizes)
         for (const std::string& line : ScriptRunner::splitLines(script))
             EXPECT_LE(line.size(), 8191u);
         fs::rename(scratch / "in.bin", scratch / "original");
-        ScriptRunner::run(scratch.path(), script);
+        ScriptRunner::run(scratch.path(), script, chineseCodePage);
         EXPECT_EQ(readFile(scratch / "in.bin"), source) << c.length << " / " << c.splitsize;
         EXPECT_EQ(listFolder(scratch.path()).size(), count + 3);
     }
@@ -496,7 +497,8 @@ TEST_F(SplitRun, EveryCharacterTheInterpreterReadsIsQuotedAndJoinsBack)
         ASSERT_TRUE(split(scratch / name, 100, scratch / name));
         ASSERT_EQ(host.notices, std::vector<std::string>{completion(3, scratch / name + ".BAT")});
         fs::rename(fromUtf8(scratch / name), scratch.path() / "original");
-        EXPECT_NO_THROW(ScriptRunner::run(scratch.path(), readFile(scratch / name + ".BAT")))
+        EXPECT_NO_THROW(
+            ScriptRunner::run(scratch.path(), readFile(scratch / name + ".BAT"), chineseCodePage))
             << name;
         EXPECT_EQ(readFile(scratch / name), source) << name;
     }
@@ -507,14 +509,105 @@ TEST_F(SplitRun, NamesTheScriptCannotCarryAreRefusedBeforeAnyPiece)
     writeFile(dir / "a.bin", randomBytes(300));
     // What goes into the script is oname's bare name: an output folder
     // ending in a separator with no file chosen leaves it empty.
-    for (const std::string& oname : {dir.folder(), dir / "a\r\ndel *.*", dir / "a\"b", dir / "a|b",
-                                     dir / "a<b", dir / "a>b", dir / "a*.bin"}) {
+    struct Case
+    {
+        std::string oname, word;
+    };
+    std::vector<Case> cases{{dir.folder(), "没有名字"},   {dir / "a\r\ndel *.*", "回车符"},
+                            {dir / "a\"b", "“\"”"},       {dir / "a|b", "“|”"},
+                            {dir / "a<b", "“<”"},         {dir / "a>b", "“>”"},
+                            {dir / "a*.bin", "“*”"},      {dir / "한국어.bin", "代码页 936"},
+                            {dir / "😀.bin", "代码页 936"}};
+#ifndef _WIN32
+    // Names no Windows holds, and bytes no Windows reads as text.
+    cases.insert(cases.end(), {{dir / "a:b.bin", "“:”"},
+                               {dir / "a\\b.bin", "“\\”"},
+                               {dir / "caf\xE9.bin", "代码页 936"}});
+#endif
+    for (const Case& c : cases) {
         host.notices.clear();
-        EXPECT_TRUE(split(dir / "a.bin", 100, oname));
-        expectErrorNotice({"请"});
+        EXPECT_TRUE(split(dir / "a.bin", 100, c.oname));
+        expectErrorNotice({c.word, "请"});
     }
     EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"a.bin"});
     EXPECT_TRUE(host.captions.empty());
+}
+
+TEST_F(SplitRun, ScriptIsInCodePage936AndJoinsBack)
+{
+    // Each name's bytes in the script, written out from Windows' table of
+    // code page 936 (the euro sign and the em dash as Windows has them).
+    struct Case
+    {
+        std::string name, inScript;
+    };
+    for (const Case& c :
+         {Case{"电影 片段.mkv", "\"\xB5\xE7\xD3\xB0 \xC6\xAC\xB6\xCE.mkv"},
+          Case{"测试100%.bin", "\xB2\xE2\xCA\xD4"
+                               "100%%.bin"},
+          Case{"a&b^c!.bin", "\"a&b^c!.bin"},
+          Case{"报告—终稿€.bin", "\xB1\xA8\xB8\xE6\xA1\xAA\xD6\xD5\xB8\xE5\x80.bin"}}) {
+        TempDir scratch;
+        const std::string source = randomBytes(250, 12);
+        writeFile(scratch / c.name, source);
+        host.notices.clear();
+        ASSERT_TRUE(split(scratch / c.name, 100, scratch / c.name));
+        ASSERT_EQ(host.notices, std::vector<std::string>{completion(3, scratch / c.name + ".BAT")});
+        const std::string close = c.inScript[0] == '"' ? "\"" : "";
+        const auto piece = [&](const char* suffix) { return c.inScript + suffix + close; };
+        EXPECT_EQ(readFile(scratch / c.name + ".BAT"), "COPY/B " + piece(".000") + "/B+" +
+                                                           piece(".001") + "/B+" + piece(".002") +
+                                                           "/B " + c.inScript + close + "/B\r\n")
+            << c.name;
+        fs::rename(fromUtf8(scratch / c.name), scratch.path() / "original");
+        ScriptRunner::run(scratch.path(), readFile(scratch / c.name + ".BAT"), chineseCodePage);
+        EXPECT_EQ(readFile(scratch / c.name), source) << c.name;
+    }
+}
+
+TEST_F(SplitRun, OlderScriptIsEmptiedOnceTheFirstPieceIsDue)
+{
+    const std::string source = randomBytes(300, 13);
+    writeFile(dir / "a.bin", source);
+    const std::string script = "COPY/B a.bin.000/B+a.bin.001/B+a.bin.002/B a.bin/B\r\n";
+    ASSERT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
+    ASSERT_EQ(readFile(dir / "a.bin.BAT"), script);
+
+    // Refused before its first piece: the older script still describes the pieces.
+    for (const std::int32_t size : {1000, 0}) {
+        host.notices.clear();
+        split(dir / "a.bin", size, dir / "a.bin");
+        ASSERT_EQ(host.notices.size(), 1u);
+        EXPECT_EQ(host.notices[0].find("成功"), std::string::npos) << host.notices[0];
+        EXPECT_EQ(readFile(dir / "a.bin.BAT"), script) << size;
+    }
+#ifndef _WIN32
+    // Ended by a failure at the second piece: no script joins old and new pieces.
+    {
+        using testsupport::FaultyCalls;
+        FaultyCalls calls(
+            {{FaultyCalls::Call::write, 2, FaultyCalls::Effect::fail, ENOSPC},
+             {FaultyCalls::Call::copyFileRange, 0, FaultyCalls::Effect::fail, ENOSYS}});
+        host.notices.clear();
+        split(dir / "a.bin", 150, dir / "a.bin");
+    }
+    expectErrorNotice({"a.bin.001", "磁盘空间不足"});
+    EXPECT_EQ(readFile(dir / "a.bin.000"), source.substr(0, 150));
+    EXPECT_EQ(readFile(dir / "a.bin.BAT"), "");
+
+    // Ended by closing the program during the run.
+    ASSERT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
+    ASSERT_EQ(readFile(dir / "a.bin.BAT"), script);
+    inChild([&] {
+        RecordingHost closing;
+        closing.onPump = [](int) { ::_exit(0); };
+        tarvolin::PieceBuffer childBuffer;
+        tarvolin::splitlt(closing, childBuffer, dir / "a.bin", 150, dir / "a.bin");
+        return std::string();
+    });
+    EXPECT_EQ(readFile(dir / "a.bin.000"), source.substr(0, 150));
+    EXPECT_EQ(readFile(dir / "a.bin.BAT"), "");
+#endif
 }
 
 #ifndef _WIN32
@@ -591,7 +684,7 @@ TEST_F(SplitRun, LongChineseAndOddNamesSplitOrAreRefusedClearly)
     ASSERT_TRUE(split(base, 100, base));
     EXPECT_EQ(host.notices, std::vector<std::string>{completion(3, base + ".BAT")});
     fs::rename(fromUtf8(base), dir.path() / "original");
-    ScriptRunner::run(folder, readFile(base + ".BAT"));
+    ScriptRunner::run(folder, readFile(base + ".BAT"), chineseCodePage);
     EXPECT_EQ(readFile(base), source);
 
     // An output name the file system cannot take is named as too long.

@@ -76,40 +76,44 @@ TEST(FileServices, IdentityComparesFilesNotText)
     EXPECT_NE(identity(dir / "a"), identity(dir / "b"));
 }
 
+TEST(NarrowEncoder, WritesTheScriptsCodePageAsWindowsDoesOrFails)
+{
 #ifdef _WIN32
-TEST(NarrowEncoder, WritesTheAnsiCodePageOrFails)
-{
-    ASSERT_EQ(GetACP(), 936u) << "the Windows tests run under code page 936";
-    EXPECT_EQ(NarrowEncoder::forSystem().encode("中文 a.bin"), "\xD6\xD0\xCE\xC4 a.bin");
-    EXPECT_EQ(NarrowEncoder::forSystem().encode(""), "");
-    // Neither emoji nor Hangul syllables are in code page 936.
-    for (const std::string text : {"😀", "한국어"}) {
-        EXPECT_NE(failureOf([&] { NarrowEncoder::forSystem().encode(text); }).find(text),
-                  std::string::npos)
-            << text;
-    }
-}
+    EXPECT_EQ(NarrowEncoder::forScript().codePage(), GetOEMCP()); // the console's
 #else
-TEST(NarrowEncoder, WritesTheCodesetsBytesOrFails)
-{
-    EXPECT_EQ(NarrowEncoder("GBK").encode("中文 a.bin"), "\xD6\xD0\xCE\xC4 a.bin");
-    EXPECT_EQ(NarrowEncoder("UTF-8").encode("中文"), "中文");
-    EXPECT_EQ(NarrowEncoder("GBK").encode(""), "");
-    const std::string long_(10000, 'x');
-    EXPECT_EQ(NarrowEncoder("GBK").encode(long_), long_);
-    for (const auto& [codeset, text] : std::vector<std::pair<std::string, std::string>>{
-             {"GBK", "😀"},
-             {"ANSI_X3.4-1968", "中文"},
-             {"ISO-8859-1", "€"},
-             {"ASCII//TRANSLIT", "café"}}) { // a replaced character is no success either
-        EXPECT_NE(failureOf([&] { NarrowEncoder(codeset).encode(text); }).find(text),
-                  std::string::npos)
-            << codeset;
-    }
-    EXPECT_NE(failureOf([] { NarrowEncoder("NO-SUCH-SET").encode("a"); }).find("NO-SUCH-SET"),
-              std::string::npos);
-    EXPECT_EQ(NarrowEncoder::forSystem().codeset(), "UTF-8"); // the tests run in C.UTF-8
-}
+    EXPECT_EQ(NarrowEncoder::forScript().codePage(), 936u); // the tests run in C.UTF-8
 #endif
+    // Windows' own bytes, written out by hand: code page 936 differs from
+    // GB2312 at the euro sign, the middle dot, the em dash, the macron and
+    // the horizontal bar; 850 is the console's page of Western Windows.
+    const std::string long_(10000, 'x');
+    struct Case
+    {
+        unsigned codePage;
+        std::string text, bytes;
+    };
+    for (const Case& c :
+         {Case{936, "中文 a.bin", "\xD6\xD0\xCE\xC4 a.bin"},
+          Case{936, "€·—￣―", "\x80\xA1\xA4\xA1\xAA\xA3\xFE\xA8\x44"}, Case{936, "", ""},
+          Case{936, long_, long_}, Case{850, "café ü ß", "caf\x82 \x81 \xE1"}})
+        EXPECT_EQ(NarrowEncoder(c.codePage).encode(c.text), c.bytes) << c.text;
+    // What the page cannot hold, and no best fit for it: U+30FB is GB2312's
+    // middle dot, the euro sign is in 1252 but not in 850.
+    for (const Case& c : {Case{936, "😀", ""}, Case{936, "한국어", ""}, Case{936, "・", ""},
+                          Case{850, "€", ""}, Case{850, "中文", ""}}) {
+        const std::string failure = failureOf([&] { NarrowEncoder(c.codePage).encode(c.text); });
+        EXPECT_NE(failure.find("“" + c.text + "”"), std::string::npos) << failure;
+        EXPECT_NE(failure.find("代码页 " + std::to_string(c.codePage)), std::string::npos)
+            << failure;
+    }
+#ifndef _WIN32
+    // Name bytes from the disk that are not UTF-8: GBK passes as it is;
+    // what no Windows reads as text is refused.
+    const std::string gbk = "\xB5\xE7\xD3\xB0.avi"; // 电影.avi
+    EXPECT_EQ(NarrowEncoder(936).encode("COPY/B " + gbk), "COPY/B " + gbk);
+    const std::string failure = failureOf([] { NarrowEncoder(936).encode("caf\xE9.bin"); });
+    EXPECT_NE(failure.find("caf\xEF\xBF\xBD.bin"), std::string::npos) << failure;
+#endif
+}
 
 } // namespace

@@ -10,11 +10,18 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <iconv.h>
 #endif
 #include <string>
 #include <vector>
 
 namespace testsupport {
+
+// The code page of the scripts that the tests' splits write: the one every
+// split writes elsewhere than on Windows, and the console's code page of the
+// Windows tests' prefix (Simplified Chinese).
+constexpr unsigned chineseCodePage = 936;
 
 struct CopyCommand
 {
@@ -65,42 +72,71 @@ public:
         return lines;
     }
 
-    // Runs every line inside folder: each line writes its target with the
-    // sources joined; a line whose first source is the target appends to it.
-    // Files are streamed, so pieces of gigabytes join as well.
-    static void run(const fs::path& folder, const std::string& script)
+    // Runs every line inside folder, reading the script in the code page the
+    // command interpreter reads it in (936 on Simplified Chinese Windows, 850
+    // on Western Windows): each line writes its target with the sources
+    // joined; a line whose first source is the target appends to it. Files
+    // are streamed, so pieces of gigabytes join as well.
+    static void run(const fs::path& folder, const std::string& script, unsigned codePage)
     {
         for (const std::string& line : splitLines(script)) {
             const CopyCommand command = parseLine(line);
+            std::vector<fs::path> sources;
             for (const std::string& source : command.sources) {
-                if (!fs::exists(inFolder(folder, source)))
+                sources.push_back(inFolder(folder, source, codePage));
+                if (!fs::exists(sources.back()))
                     throw std::runtime_error("missing source " + source);
             }
-            const bool appends = command.sources.front() == command.target;
-            std::ofstream target(inFolder(folder, command.target),
-                                 std::ios::binary | (appends ? std::ios::app : std::ios::trunc));
-            for (std::size_t i = appends ? 1 : 0; i < command.sources.size(); ++i) {
-                std::ifstream source(inFolder(folder, command.sources[i]), std::ios::binary);
-                target << source.rdbuf();
+            const fs::path target = inFolder(folder, command.target, codePage);
+            const bool appends = sources.front() == target;
+            std::ofstream out(target,
+                              std::ios::binary | (appends ? std::ios::app : std::ios::trunc));
+            for (std::size_t i = appends ? 1 : 0; i < sources.size(); ++i) {
+                std::ifstream in(sources[i], std::ios::binary);
+                out << in.rdbuf();
             }
-            if (!target.flush())
+            if (!out.flush())
                 throw std::runtime_error("cannot write " + command.target);
         }
     }
 
 private:
-    // A name as the script writes it (the narrow encoding: the ANSI code
-    // page on Windows, UTF-8 in the tests elsewhere), inside folder.
-    static fs::path inFolder(const fs::path& folder, const std::string& name)
+    // A name as the script writes it, in the code page, inside folder. On
+    // Windows the name decoded; elsewhere its UTF-8 form, or its bytes as
+    // they are where a file of that name is on the disk (a GBK name from an
+    // archive, which Windows would show decoded) or where its source is.
+    static fs::path inFolder(const fs::path& folder, const std::string& name, unsigned codePage)
     {
 #ifdef _WIN32
-        const int n =
-            MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
+        const int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, name.data(),
+                                          static_cast<int>(name.size()), nullptr, 0);
+        if (n <= 0 && !name.empty())
+            throw std::runtime_error("not text of code page " + std::to_string(codePage) + ": " +
+                                     name);
         std::wstring wide(static_cast<std::size_t>(n), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), wide.data(), n);
+        MultiByteToWideChar(codePage, 0, name.data(), static_cast<int>(name.size()), wide.data(),
+                            n);
         return folder / wide;
 #else
-        return folder / fromUtf8(name);
+        const std::string codeset = "CP" + std::to_string(codePage);
+        iconv_t cd = ::iconv_open("UTF-8", codeset.c_str());
+        if (cd == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error("no code page " + codeset);
+        std::string utf8(name.size() * 4, '\0');
+        char* in = const_cast<char*>(name.data());
+        std::size_t inLeft = name.size();
+        char* out = utf8.data();
+        std::size_t outLeft = utf8.size();
+        const std::size_t rc = ::iconv(cd, &in, &inLeft, &out, &outLeft);
+        ::iconv_close(cd);
+        if (rc == static_cast<std::size_t>(-1))
+            throw std::runtime_error("not text of code page " + codeset + ": " + name);
+        utf8.resize(utf8.size() - outLeft);
+        const fs::path decoded = folder / fromUtf8(utf8);
+        const fs::path asBytes = folder / name;
+        if (!fs::exists(decoded) && (fs::exists(asBytes) || fs::exists(asBytes.string() + ".000")))
+            return asBytes;
+        return decoded;
 #endif
     }
 

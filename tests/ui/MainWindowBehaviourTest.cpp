@@ -420,7 +420,8 @@ TEST_F(Behaviour, WholeSplitGoesThroughTheView)
     EXPECT_EQ(view.notices, std::vector<std::string>{completion(3, path + ".BAT")});
 
     fs::rename(fromUtf8(path), fromUtf8(work + sep + "original"));
-    testsupport::ScriptRunner::run(fromUtf8(work), readFile(path + ".BAT"));
+    testsupport::ScriptRunner::run(fromUtf8(work), readFile(path + ".BAT"),
+                                   testsupport::chineseCodePage);
     EXPECT_EQ(readFile(path), source);
 }
 

@@ -76,13 +76,14 @@ TEST_F(StartCommand, SplitsTheChosenFileIntoTheChosenFolder)
     EXPECT_EQ(readFile(path + ".000"), source.substr(0, 100));
     EXPECT_EQ(readFile(path + ".001"), source.substr(100, 100));
     EXPECT_EQ(readFile(path + ".002"), source.substr(200));
-    EXPECT_EQ(readFile(path + ".BAT"), "COPY/B \"电影 片段.avi.000\"/B+\"电影 片段.avi.001\"/B+"
-                                       "\"电影 片段.avi.002\"/B \"电影 片段.avi\"/B\r\n");
+    const std::string gbk = "\xB5\xE7\xD3\xB0 \xC6\xAC\xB6\xCE.avi"; // in code page 936
+    EXPECT_EQ(readFile(path + ".BAT"), "COPY/B \"" + gbk + ".000\"/B+\"" + gbk + ".001\"/B+\"" +
+                                           gbk + ".002\"/B \"" + gbk + "\"/B\r\n");
     EXPECT_EQ(user->frame3()->title(), q("正在处理:" + path + ".002 100.00%"));
     EXPECT_EQ(services.notices, QStringList{completion(3, path + ".BAT")});
 
     fs::rename(path, work / "original");
-    testsupport::ScriptRunner::run(work, readFile(path + ".BAT"));
+    testsupport::ScriptRunner::run(work, readFile(path + ".BAT"), testsupport::chineseCodePage);
     EXPECT_EQ(readFile(path), source);
 }
 
