@@ -4,6 +4,7 @@
 
 #ifdef _WIN32
 #include "platform/NativePath.h"
+#include "platform/WideText.h"
 #include <windows.h>
 #else
 #include <dirent.h>
@@ -37,12 +38,7 @@ std::vector<std::string> FolderListing::names(const std::string& folder, Kind ki
         const bool isFolder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (isFolder != (kind == Kind::Folders))
             continue;
-        const int n = WideCharToMultiByte(CP_UTF8, 0, name.data(), static_cast<int>(name.size()),
-                                          nullptr, 0, nullptr, nullptr);
-        std::string utf8(static_cast<size_t>(n), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, name.data(), static_cast<int>(name.size()), utf8.data(), n,
-                            nullptr, nullptr);
-        names.push_back(utf8);
+        names.push_back(utf8Text(name));
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;

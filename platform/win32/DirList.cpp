@@ -2,7 +2,7 @@
 
 #include "platform/Failure.h"
 #include "platform/SystemErrorText.h"
-#include "platform/win32/WideText.h"
+#include "platform/WideText.h"
 
 #include <algorithm>
 #include <cwctype>
