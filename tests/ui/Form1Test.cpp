@@ -5,10 +5,10 @@
 #include "tests/support/RecordingWindowServices.h"
 #include "tests/support/TestFiles.h"
 #include "ui/Layout.h"
+#include "ui/RepaintThrottle.h"
 #include "ui/qt/LayoutBuilder.h"
 #include "ui/qt/PathGroupBox.h"
 #include "ui/qt/PathLabel.h"
-#include "ui/qt/ProgressCaption.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -348,7 +348,7 @@ TEST_F(MainWindow, ManySmallPiecesRepaintOnlyTheCaptionAndNotForEachPiece)
     ASSERT_TRUE(form.splitlt(dir / "a.bin", 2, dir / "a.bin")); // 1000 pieces
     // A repaint an interval, and one more that a late timer makes up, however
     // fast or slow the machine is.
-    const qint64 intervals = clock.elapsed() / tarvolin::ProgressCaption::repaintInterval;
+    const qint64 intervals = clock.elapsed() / tarvolin::RepaintThrottle::interval.count();
     EXPECT_LE(framePaints.paints, 2 * intervals + 2) << "the screen need not follow every piece";
     EXPECT_LT(framePaints.paints, 1000);
     EXPECT_LT(framePaints.tallest, 40) << "only the caption's strip";
@@ -356,7 +356,7 @@ TEST_F(MainWindow, ManySmallPiecesRepaintOnlyTheCaptionAndNotForEachPiece)
 
     // The last caption reaches the screen once the interval is over.
     const int before = framePaints.paints;
-    QTest::qWait(3 * tarvolin::ProgressCaption::repaintInterval);
+    QTest::qWait(3 * tarvolin::RepaintThrottle::interval.count());
     EXPECT_GT(framePaints.paints, before);
     EXPECT_EQ(frame->title(),
               QString::fromStdString("正在处理:" + (dir / "a.bin") + ".999 100.00%"));

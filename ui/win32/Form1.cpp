@@ -2,8 +2,8 @@
 
 #include "platform/Failure.h"
 #include "platform/WideText.h"
-#include "platform/win32/WindowText.h"
 #include "platform/win32/Win32WindowServices.h"
+#include "platform/win32/WindowText.h"
 #include "ui/win32/Form2.h"
 
 #include <commctrl.h>
@@ -268,19 +268,16 @@ std::string Form1::file1FileName() const
 void Form1::setFrame3Caption(const std::string& caption)
 {
     // The caption changes at once, for every piece, but without the frame's
-    // own repaint of its whole area; its strip is repainted at most once in
-    // repaintInterval, and a repaint skipped is made up when the interval is
-    // over: a caption painted for each of thousands of small pieces would
-    // cost more than the pieces themselves.
+    // own repaint of its whole area; its strip is repainted as
+    // RepaintThrottle says.
     DefWindowProcW((*m_controls)["Frame3"], WM_SETTEXT, 0,
                    reinterpret_cast<LPARAM>(wideText(caption).c_str()));
-    const ULONGLONG now = GetTickCount64();
-    if (now - m_captionPainted >= repaintInterval) {
+    const RepaintThrottle::Clock::time_point now = RepaintThrottle::Clock::now();
+    if (m_throttle.paintNow(now)) {
         repaintCaption();
     } else if (!m_repaintScheduled) {
         m_repaintScheduled = true;
-        SetTimer(handle(), repaintTimer,
-                 static_cast<UINT>(repaintInterval - (now - m_captionPainted)), nullptr);
+        SetTimer(handle(), repaintTimer, static_cast<UINT>(m_throttle.wait(now).count()), nullptr);
     }
 }
 
@@ -295,7 +292,7 @@ void Form1::repaintCaption()
                                    layout::twipsToPixels(layout::form1.control("Drive1").twips.top),
                                    static_cast<int>(GetDpiForWindow(handle())));
     RedrawWindow(handle(), &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    m_captionPainted = GetTickCount64();
+    m_throttle.painted(RepaintThrottle::Clock::now());
 }
 
 void Form1::onTimer()
