@@ -44,9 +44,6 @@ QString canonicalFolder(const QString& folder)
 {
     QString path = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
     const QString separator = QDir::separator();
-    // "C:" names a drive's current folder, not its root.
-    if (path.size() == 2 && path[1] == ':')
-        path += separator;
     if (path.endsWith(separator) && !QDir(path).isRoot())
         path.chop(1);
     return path;
@@ -56,12 +53,7 @@ QString canonicalFolder(const QString& folder)
 bool isFolder(const std::string& native)
 {
     std::error_code ignored;
-#ifdef _WIN32
-    return std::filesystem::is_directory(
-        std::filesystem::path(std::u8string(native.begin(), native.end())), ignored);
-#else
     return std::filesystem::is_directory(std::filesystem::path(native), ignored);
-#endif
 }
 
 } // namespace
@@ -86,7 +78,7 @@ bool DirListBox::setNativePath(const std::string& folder)
         return false;
     m_nativePath = folder;
     m_path = NativeNames::shown(folder);
-    // A drive's root keeps its separator: "C:\", "/", "/home/".
+    // A drive's root keeps its separator: "/", "/home/".
     if (m_drives != nullptr) {
         const QString root = m_drives->rootOf(m_path);
         if (m_path == root.chopped(1)) {
