@@ -3,6 +3,7 @@
 #include "platform/Failure.h"
 #include "platform/NativePath.h"
 #include "platform/SystemErrorText.h"
+#include "platform/WideText.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -82,7 +83,7 @@ std::int64_t FileServices::fullLength(const std::string& path)
 bool FileServices::sameName(const std::string& a, const std::string& b)
 {
 #ifdef _WIN32
-    const std::wstring wideA = widePath(a), wideB = widePath(b);
+    const std::wstring wideA = wideText(a), wideB = wideText(b);
     return CompareStringOrdinal(wideA.data(), static_cast<int>(wideA.size()), wideB.data(),
                                 static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 #else
