@@ -108,7 +108,7 @@ void OpenFile::close()
 std::optional<OpenFile::Status> OpenFile::statusOf(Handle handle)
 {
     struct stat info;
-    if (::fstat(handle, &info) != 0)
+    if (SystemCalls::current().fileStatus(handle, &info) != 0)
         return std::nullopt;
     return Status{
         Identity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)},
