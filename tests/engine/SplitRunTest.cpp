@@ -519,6 +519,21 @@ TEST_F(SplitRun, BufferServesSmallAndHugePiecesAlike)
     }
 }
 
+#ifndef _WIN32
+TEST_F(SplitRun, BufferGrowsForLargerPiecesWhereTheSystemCannotCopy)
+{
+    using testsupport::FaultyCalls;
+    FaultyCalls calls({{FaultyCalls::Call::copyFileRange, 0, FaultyCalls::Effect::fail, ENOSYS}});
+    const std::string source = randomBytes(3000, 12);
+    writeFile(dir / "a.bin", source);
+    for (const std::int32_t piece : {100, 1000}) {
+        TempDir out;
+        ASSERT_TRUE(split(dir / "a.bin", piece, out / "a.bin"));
+        EXPECT_EQ(readFile(out / "a.bin.001"), source.substr(piece, piece)) << piece;
+    }
+}
+#endif
+
 TEST_F(SplitRun, SplitStartedFromThePumpRunsWholeInsideTheFirst)
 {
     const std::string outer = randomBytes(300, 1);
