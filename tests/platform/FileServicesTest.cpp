@@ -1,6 +1,5 @@
 #include "platform/FileServices.h"
 #include "platform/Failure.h"
-#include "platform/FolderListing.h"
 #include "platform/InputFile.h"
 #include "platform/NarrowEncoder.h"
 #include "platform/OutputFile.h"
@@ -77,28 +76,6 @@ TEST(FileServices, IdentityComparesFilesNotText)
     EXPECT_EQ(identity(dir / "a"), identity(dir.folder() + "./a"));
     EXPECT_NE(identity(dir / "a"), identity(dir / "b"));
 }
-
-#ifndef _WIN32 // Wine makes no symbolic links
-TEST(FolderListing, LinksAreListedAsWhatTheyLeadTo)
-{
-    using tarvolin::FolderListing;
-    TempDir dir;
-    testsupport::writeFile(dir / "file", "x");
-    testsupport::writeFile(dir / ".hidden", "x");
-    fs::create_directory(dir / "folder");
-    fs::create_symlink(dir / "file", dir / "file link");
-    fs::create_symlink(dir / "folder", dir / "folder link");
-    fs::create_symlink(dir / "gone", dir / "dangling");
-    const auto sorted = [&](FolderListing::Kind kind) {
-        std::vector<std::string> names = FolderListing::names(dir.path().string(), kind);
-        std::sort(names.begin(), names.end());
-        return names;
-    };
-    EXPECT_EQ(sorted(FolderListing::Kind::Files), (std::vector<std::string>{"file", "file link"}));
-    EXPECT_EQ(sorted(FolderListing::Kind::Folders),
-              (std::vector<std::string>{"folder", "folder link"}));
-}
-#endif
 
 #ifdef _WIN32
 TEST(NarrowEncoder, WritesTheAnsiCodePageOrFails)
