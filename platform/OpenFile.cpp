@@ -134,7 +134,7 @@ OpenFile::Status statusFrom(const struct stat& info)
 std::optional<OpenFile::Status> OpenFile::statusOf(Handle handle)
 {
     struct stat info;
-    if (::fstat(handle, &info) != 0)
+    if (SystemCalls::current().fileStatus(handle, &info) != 0)
         return std::nullopt;
     return statusFrom(info);
 }

@@ -46,6 +46,11 @@ int SystemCalls::truncate(int fd, off_t length)
     return ::ftruncate(fd, length);
 }
 
+int SystemCalls::fileStatus(int fd, struct stat* info)
+{
+    return ::fstat(fd, info);
+}
+
 int SystemCalls::close(int fd)
 {
     return ::close(fd);

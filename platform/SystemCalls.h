@@ -3,6 +3,7 @@
 #ifndef _WIN32
 
 #include <cstddef>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 namespace tarvolin {
@@ -23,6 +24,9 @@ public:
     // kernel; both positions advance.
     virtual ssize_t copyFileRange(int in, int out, std::size_t count);
     virtual int truncate(int fd, off_t length);
+    // What the system tells of the file behind fd (its device, number,
+    // kind and length).
+    virtual int fileStatus(int fd, struct stat* info);
     virtual int close(int fd);
 
     // The calls in use.

@@ -68,6 +68,7 @@ TEST(ReassemblyScript, NamesAreQuotedOnlyWhereTheInterpreterNeedsIt)
                                            {"50%.txt", "50%%.txt"},
                                            {"a&b (1).zip", "\"a&b (1).zip\""},
                                            {"x^y", "\"x^y\""},
+                                           {"a[1].bin", "\"a[1].bin\""},
                                            {"100% off!", "\"100%% off!\""},
                                            {"电影.avi", "电影.avi"},
                                            {"a-b_c.d@e#f$", "a-b_c.d@e#f$"}}) {
@@ -194,6 +195,7 @@ TEST(ReassemblyScript, RefusesTargetsTheScriptCannotCarry)
                                            {"a\nb", "换行符"},
                                            {"a\tb", "制表符"},
                                            {"a\x1b", "控制字符"},
+                                           {"a\x7F", "控制字符"},
                                            {"a\"b", "“\"”"},
                                            {"a<b", "“<”"},
                                            {"a>b", "“>”"},

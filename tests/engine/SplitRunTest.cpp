@@ -123,6 +123,20 @@ TEST_F(SplitRun, TwoBytesLongerGivesTwoPieces)
     EXPECT_EQ(readFile(dir / "a.bin.BAT"), "COPY/B a.bin.000/B+a.bin.001/B a.bin/B\r\n");
 }
 
+#ifndef _WIN32 // Wine makes no symbolic links
+TEST_F(SplitRun, SourceReachedThroughALinkIsSplitWhole)
+{
+    const std::string source = randomBytes(300);
+    writeFile(dir / "a.bin", source);
+    fs::create_symlink(dir / "a.bin", dir / "link.bin");
+    ASSERT_TRUE(split(dir / "link.bin", 100, dir / "link.bin"));
+    EXPECT_EQ(host.notices, std::vector<std::string>{completion(3, dir / "link.bin.BAT")});
+    EXPECT_EQ(readFile(dir / "link.bin.000") + readFile(dir / "link.bin.001") +
+                  readFile(dir / "link.bin.002"),
+              source);
+}
+#endif
+
 TEST_F(SplitRun, NegativeSizeIsRefusedBeforeAnythingIsOpened)
 {
     writeFile(dir / "a.bin", randomBytes(10));
@@ -183,6 +197,11 @@ TEST_F(SplitRun, MissingOutputFolderLeavesTheSourceAlone)
 // the source is open without write sharing).
 #ifndef _WIN32
 
+// The tests on a file system of their own mount a tmpfs, which needs root:
+// without it they skip, and what they check goes untested.
+const char* const rootNeeded =
+    "mounting a tmpfs needs root: run the tests as root (CI does) to check this";
+
 TEST_F(SplitRun, FullDiskIsAFailureAndKeepsFinishedPieces)
 {
     // 64 KiB (16 pages) hold the first piece and part of the second; with
@@ -196,7 +215,7 @@ TEST_F(SplitRun, FullDiskIsAFailureAndKeepsFinishedPieces)
         const auto& [pieces, fill, failing] = c;
         SmallFileSystem disk(64 << 10);
         if (!disk.mounted())
-            GTEST_SKIP() << "no small file system can be mounted here";
+            GTEST_SKIP() << rootNeeded;
         const std::string source = randomBytes(3 * pieces + 1);
         writeFile(dir / "a.bin", source);
         host.notices.clear();
@@ -213,7 +232,7 @@ TEST_F(SplitRun, ReadOnlyDiskIsNamedAsSuch)
 {
     SmallFileSystem disk(64 << 10);
     if (!disk.mounted() || !disk.makeReadOnly())
-        GTEST_SKIP() << "no small file system can be mounted here";
+        GTEST_SKIP() << rootNeeded;
     writeFile(dir / "a.bin", randomBytes(300));
     EXPECT_TRUE(split(dir / "a.bin", 100, disk / "a.bin"));
     expectErrorNotice({"无法创建文件“" + (disk / "a.bin.000") + "”：磁盘是只读的"});
@@ -363,7 +382,7 @@ TEST_F(SplitRun, SameFileNumberOnAnotherDiskIsNotTheSource)
     // on another: only the device tells them apart.
     SmallFileSystem one(1 << 20), other(1 << 20);
     if (!one.mounted() || !other.mounted())
-        GTEST_SKIP() << "no small file system can be mounted here";
+        GTEST_SKIP() << rootNeeded;
     const std::string source = randomBytes(300);
     writeFile(one / "x", source);
     ASSERT_TRUE(split(one / "x", 100, other / "x"));
@@ -373,6 +392,40 @@ TEST_F(SplitRun, SameFileNumberOnAnotherDiskIsNotTheSource)
     EXPECT_EQ(host.notices, std::vector<std::string>{completion(3, other / "x.BAT")});
     EXPECT_EQ(readFile(other / "x.000") + readFile(other / "x.001") + readFile(other / "x.002"),
               source);
+}
+#endif
+
+#ifndef _WIN32
+TEST_F(SplitRun, SameFileNumberOnAnotherDeviceIsNotTheSourceWithoutAMount)
+{
+    // Every file tells the number 1, each on a device of its own (its real
+    // number): only the device tells the source from a piece, and a hard
+    // link to the source shares its device.
+    class OneNumberPerDevice : public tarvolin::SystemCalls
+    {
+    public:
+        OneNumberPerDevice() { install(this); }
+        ~OneNumberPerDevice() override { install(nullptr); }
+        int fileStatus(int fd, struct stat* info) override
+        {
+            const int result = SystemCalls::fileStatus(fd, info);
+            info->st_dev = static_cast<dev_t>(info->st_ino);
+            info->st_ino = 1;
+            return result;
+        }
+    } calls;
+    const std::string source = randomBytes(300);
+    writeFile(dir / "x", source);
+    ASSERT_TRUE(split(dir / "x", 100, dir / "x"));
+    EXPECT_EQ(host.notices, std::vector<std::string>{completion(3, dir / "x.BAT")});
+    EXPECT_EQ(readFile(dir / "x.000") + readFile(dir / "x.001") + readFile(dir / "x.002"), source);
+
+    fs::remove(dir / "x.001");
+    fs::create_hard_link(dir / "x", dir / "x.001");
+    host.notices.clear();
+    EXPECT_TRUE(split(dir / "x", 100, dir / "x"));
+    expectErrorNotice({"x.001", "被分割文件本身"});
+    EXPECT_EQ(readFile(dir / "x"), source);
 }
 #endif
 
@@ -466,6 +519,21 @@ TEST_F(SplitRun, BufferServesSmallAndHugePiecesAlike)
         }
     }
 }
+
+#ifndef _WIN32
+TEST_F(SplitRun, BufferGrowsForLargerPiecesWhereTheSystemCannotCopy)
+{
+    using testsupport::FaultyCalls;
+    FaultyCalls calls({{FaultyCalls::Call::copyFileRange, 0, FaultyCalls::Effect::fail, ENOSYS}});
+    const std::string source = randomBytes(3000, 12);
+    writeFile(dir / "a.bin", source);
+    for (const std::int32_t piece : {100, 1000}) {
+        TempDir out;
+        ASSERT_TRUE(split(dir / "a.bin", piece, out / "a.bin"));
+        EXPECT_EQ(readFile(out / "a.bin.001"), source.substr(piece, piece)) << piece;
+    }
+}
+#endif
 
 TEST_F(SplitRun, SplitStartedFromThePumpRunsWholeInsideTheFirst)
 {
@@ -689,28 +757,41 @@ TEST_F(SplitRun, LongChineseAndOddNamesSplitOrAreRefusedClearly)
 
 TEST_F(SplitRun, WindowEventsArePumpedDuringALongPiece)
 {
-    // A slow disk: every step of the copy takes 20 ms. Pieces of 4 MiB
-    // take four steps each, so events are pumped inside the piece too.
+    // A slow disk: every step of the copy takes 20 ms, or longer than the
+    // pump interval. Pieces of 4 MiB take four steps each, so events are
+    // pumped inside the piece too; at 70 ms a step, after every step.
     class SlowDisk : public tarvolin::SystemCalls
     {
     public:
-        SlowDisk() { install(this); }
+        explicit SlowDisk(int ms) : m_delay(ms) { install(this); }
         ~SlowDisk() override { install(nullptr); }
         ssize_t copyFileRange(int in, int out, std::size_t count) override
         {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            std::this_thread::sleep_for(m_delay);
             return SystemCalls::copyFileRange(in, out, count);
         }
-    } slow;
+
+    private:
+        std::chrono::milliseconds m_delay;
+    };
     const std::string source = randomBytes((std::size_t{8} << 20) + 1, 6);
     writeFile(dir / "a.bin", source);
-    std::vector<std::uintmax_t> sizesAtPumps;
-    host.onPump = [&](int) { sizesAtPumps.push_back(fs::file_size(dir / "a.bin.000")); };
-    ASSERT_TRUE(split(dir / "a.bin", 4 << 20, dir / "a.bin"));
-    EXPECT_EQ(readFile(dir / "a.bin.000"), source.substr(0, 4 << 20));
-    ASSERT_GT(host.pumps, 3) << "no pump inside a piece";
-    EXPECT_LT(sizesAtPumps.front(), std::uintmax_t{4} << 20)
-        << "the first pump came after the piece";
+    for (const int ms : {20, 70}) {
+        SlowDisk slow(ms);
+        std::vector<std::uintmax_t> sizesAtPumps;
+        host.pumps = 0;
+        host.onPump = [&](int) { sizesAtPumps.push_back(fs::file_size(dir / "a.bin.000")); };
+        ASSERT_TRUE(split(dir / "a.bin", 4 << 20, dir / "a.bin"));
+        EXPECT_EQ(readFile(dir / "a.bin.000"), source.substr(0, 4 << 20));
+        ASSERT_GT(host.pumps, 3) << "no pump inside a piece at " << ms << " ms a step";
+        EXPECT_LT(sizesAtPumps.front(), std::uintmax_t{4} << 20)
+            << "the first pump came after the piece";
+        if (ms > 50) {
+            // Three steps inside each of the two large pieces, one after every piece.
+            EXPECT_EQ(host.pumps, 9);
+            EXPECT_EQ(sizesAtPumps.front(), std::uintmax_t{1} << 20);
+        }
+    }
 }
 
 // Each system call of the run made to misbehave once: the run either goes
@@ -726,8 +807,9 @@ TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
     struct Case
     {
         FaultyCalls::Fault fault;
-        std::string notice; // empty: the split completes
-        int wholePieces;    // pieces that must be byte-exact when it fails
+        std::string notice;                        // empty: the split completes
+        int wholePieces;                           // pieces that must be byte-exact when it fails
+        std::vector<FaultyCalls::Fault> then = {}; // faults of later calls
     };
     // Three pieces of 100 bytes, a call each; closes: the pieces, the source
     // before the last piece, the script.
@@ -740,6 +822,17 @@ TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
         {{Call::copyFileRange, 1, Effect::fail, ENOSYS}, "", 3},
         {{Call::copyFileRange, 3, Effect::fail, EINVAL}, "", 3},
         {{Call::copyFileRange, 2, Effect::half}, "", 3},
+        {{Call::copyFileRange, 2, Effect::fail, EINTR}, "", 3},
+        // Part of a step copied in the system, then refused: the rest of
+        // the step, and only the rest, is read and written.
+        {{Call::copyFileRange, 2, Effect::half},
+         "",
+         3,
+         {{Call::copyFileRange, 3, Effect::fail, EXDEV}}},
+        {{Call::copyFileRange, 3, Effect::half},
+         "",
+         3,
+         {{Call::copyFileRange, 4, Effect::fail, EINVAL}}},
         {{Call::copyFileRange, 2, Effect::nothing}, "读取不完整", 1},
         {{Call::copyFileRange, 3, Effect::fail, ENOSPC},
          "无法写入文件“" + dir / "a.bin.002" + "”：磁盘空间不足",
@@ -752,6 +845,9 @@ TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
          "无法写入文件“" + dir / "a.bin.002" + "”：磁盘空间不足",
          2},
         {{Call::write, 1, Effect::nothing}, "磁盘空间不足", 0},
+        {{Call::write, 2, Effect::fail, EDQUOT},
+         "无法写入文件“" + dir / "a.bin.001" + "”：磁盘空间不足",
+         1},
         {{Call::open, 3, Effect::fail, EMFILE},
          "无法创建文件“" + dir / "a.bin.001" + "”：打开的文件太多",
          1},
@@ -774,6 +870,7 @@ TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
             // Where the copy is not the fault, the system refuses it, so that
             // the run reads and writes.
             std::vector<FaultyCalls::Fault> faults{c.fault};
+            faults.insert(faults.end(), c.then.begin(), c.then.end());
             if (!viaCopy)
                 faults.push_back({Call::copyFileRange, 0, Effect::fail, ENOSYS});
             FaultyCalls calls(faults);

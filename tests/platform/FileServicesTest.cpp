@@ -47,6 +47,7 @@ TEST(FileServices, LengthHoldsFilesOfAnySize)
     EXPECT_EQ(missing.rfind("无法读取文件长度“" + (dir / "gone") + "”：", 0), 0u) << missing;
     EXPECT_NE(missing.find("不存在"), std::string::npos) << missing;
     EXPECT_EQ(FileServices::fullLength(dir / "gone"), -1);
+    EXPECT_EQ(FileServices::fullLength(dir.path().string()), -1); // a folder has no length
 }
 
 TEST(FileServices, ChineseAndBlankNamesWork)

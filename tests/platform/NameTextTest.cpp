@@ -35,6 +35,7 @@ TEST(NameText, ShowsUtf8AsItIsGbkDecodedAndTheRestReplaced)
         // Overlong and surrogate forms and cut sequences are not UTF-8; what
         // GB18030 reads is shown as GB18030, the rest as U+FFFD.
         {"\xC0\xAF", false, "蜡"},
+        {"\xE0\x80\xAF", false, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
         {"\xE7\x94", false, "鐢"},
         {"\xED\xA0\x80", false, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
         {"a\xE7", false, "a\xEF\xBF\xBD"},
