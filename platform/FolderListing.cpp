@@ -3,7 +3,7 @@
 #include "platform/FileServices.h"
 
 #ifdef _WIN32
-#include "platform/NativePath.h"
+#include "platform/LongPath.h"
 #include <windows.h>
 #else
 #include <dirent.h>
@@ -25,7 +25,7 @@ std::vector<std::string> FolderListing::names(const std::string& folder, Kind ki
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(widePath(join(folder, "*")).c_str(), &found);
+    HANDLE search = FindFirstFileW(LongPath::of(join(folder, "*")).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {

@@ -1,7 +1,9 @@
 #include "platform/win32/DirList.h"
 
 #include "platform/Failure.h"
+#include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
+#include "platform/win32/DpiFunctions.h"
 #include "platform/win32/WideText.h"
 
 #include <algorithm>
@@ -20,17 +22,7 @@ bool isDriveText(const std::wstring& text)
 // The full path of folder, without a trailing "\" below a drive's root.
 std::wstring fullPath(const std::wstring& folder)
 {
-    const std::wstring asked = isDriveText(folder) ? folder.substr(0, 2) : folder;
-    std::wstring full(MAX_PATH, L'\0');
-    DWORD n =
-        GetFullPathNameW(asked.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (n >= full.size()) {
-        full.resize(n);
-        n = GetFullPathNameW(asked.c_str(), n, full.data(), nullptr);
-    }
-    full.resize(n);
-    if (full.size() > 3 && full.back() == L'\\')
-        full.pop_back();
+    std::wstring full = LongPath::full(isDriveText(folder) ? folder.substr(0, 2) : folder);
     if (full.size() >= 2 && full[1] == L':')
         full[0] = static_cast<wchar_t>(std::towupper(full[0]));
     return full;
@@ -39,7 +31,7 @@ std::wstring fullPath(const std::wstring& folder)
 std::vector<std::wstring> subfolders(const std::wstring& folder)
 {
     std::vector<std::wstring> names;
-    const std::wstring pattern = folder + (folder.back() == L'\\' ? L"*" : L"\\*");
+    const std::wstring pattern = LongPath::of(folder + (folder.back() == L'\\' ? L"*" : L"\\*"));
     WIN32_FIND_DATAW found;
     const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
                                            FindExSearchLimitToDirectories, nullptr, 0);
@@ -103,7 +95,7 @@ void DirList::setPath(const std::wstring& folder)
 {
     const std::wstring full = fullPath(folder);
     const DWORD attributes =
-        full.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(full.c_str());
+        full.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(LongPath::of(full).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         const int error = attributes == INVALID_FILE_ATTRIBUTES ? static_cast<int>(GetLastError())
                                                                 : ERROR_DIRECTORY;
@@ -155,7 +147,7 @@ void DirList::fitItems()
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(m_list, dc);
-    const int glyph = MulDiv(16, static_cast<int>(GetDpiForWindow(m_list)), 96);
+    const int glyph = MulDiv(16, DpiFunctions::forWindow(m_list), 96);
     SendMessageW(m_list, LB_SETITEMHEIGHT, 0, std::max<int>(metrics.tmHeight, glyph) + 1);
 }
 
@@ -168,7 +160,7 @@ void DirList::drawItem(const DRAWITEMSTRUCT& item) const
     RECT row = item.rcItem;
     FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));
 
-    const int dpi = static_cast<int>(GetDpiForWindow(m_list));
+    const int dpi = DpiFunctions::forWindow(m_list);
     const int glyph = MulDiv(16, dpi, 96);
     const int step = MulDiv(8, dpi, 96);
     const int left = row.left + MulDiv(2, dpi, 96) + entry.depth * step;

@@ -1,5 +1,7 @@
 #include "platform/win32/FileList.h"
 
+#include "platform/LongPath.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -17,7 +19,7 @@ void FileList::setPath(const std::wstring& folder)
 {
     m_path = folder;
     std::vector<std::wstring> names;
-    const std::wstring pattern = folder + (folder.ends_with(L'\\') ? L"*" : L"\\*");
+    const std::wstring pattern = LongPath::of(folder + (folder.ends_with(L'\\') ? L"*" : L"\\*"));
     WIN32_FIND_DATAW found;
     const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, 0);
