@@ -67,7 +67,7 @@ std::wstring rootOf(std::wstring_view path, size_t& rest)
 
 std::wstring LongPath::full(std::wstring_view path)
 {
-    if (path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\"))
+    if (path.empty() || path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\"))
         return std::wstring(path);
     size_t rest = 0;
     std::wstring root = rootOf(path, rest);
@@ -121,7 +121,7 @@ std::wstring LongPath::full(std::wstring_view path)
 std::wstring LongPath::of(std::wstring_view path)
 {
     std::wstring result = full(path);
-    if (result.starts_with(L"\\\\?\\") || result.starts_with(L"\\\\.\\"))
+    if (result.empty() || result.starts_with(L"\\\\?\\") || result.starts_with(L"\\\\.\\"))
         return result;
     if (result.starts_with(L"\\\\"))
         return L"\\\\?\\UNC\\" + result.substr(2);

@@ -18,7 +18,7 @@ public:
     // GetFullPathNameW knows; "." and ".." are resolved, "/" becomes "\"
     // and doubled separators go. Every other name is kept exactly as
     // given, a blank or a dot at its end included. A path that already
-    // carries "\\?\" or "\\.\" is returned as it is.
+    // carries "\\?\" or "\\.\", and the empty path, come back as they are.
     static std::wstring full(std::wstring_view path);
 
     // The full path for the file calls: "\\?\C:\data\a.bin" for a drive

@@ -22,6 +22,7 @@ template <typename Function> Function lookUp(const wchar_t* dll, const char* nam
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using EnableNonClientDpiScalingFunction = BOOL(WINAPI*)(HWND);
 using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
 
 constexpr int effectiveDpi = 0; // MDT_EFFECTIVE_DPI
@@ -63,6 +64,13 @@ NONCLIENTMETRICSW DpiFunctions::nonClientMetrics(int dpi)
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, screenDpi());
     return metrics;
+}
+
+void DpiFunctions::scaleNonClientArea(HWND window)
+{
+    if (const auto function =
+            lookUp<EnableNonClientDpiScalingFunction>(L"user32.dll", "EnableNonClientDpiScaling"))
+        function(window);
 }
 
 int DpiFunctions::screenDpi()

@@ -24,6 +24,11 @@ public:
     // the screen's resolution to dpi.
     static NONCLIENTMETRICSW nonClientMetrics(int dpi);
 
+    // Lets the system scale the window's title bar and borders with its
+    // monitor where only the first per-monitor mode is on (Windows 10 1607;
+    // later systems do it on their own). Called on WM_NCCREATE.
+    static void scaleNonClientArea(HWND window);
+
     // The screen's dots per inch, which the system's own metrics are for.
     static int screenDpi();
 

@@ -51,6 +51,7 @@ TEST(LongPathTest, CompletesResolvesAndPrefixes)
         EXPECT_EQ(LongPath::of(c.path), c.expected) << testsupport::toUtf8(c.path);
     }
     EXPECT_EQ(LongPath::full(L"C:\\data\\..\\x. "), L"C:\\x. ");
+    EXPECT_EQ(LongPath::of(L""), L""); // no path: no file, not the current folder
     EXPECT_EQ(LongPath::of(std::string("C:\\视频\\a")), L"\\\\?\\C:\\视频\\a");
 }
 
