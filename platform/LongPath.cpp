@@ -2,7 +2,7 @@
 
 #ifdef _WIN32
 
-#include "platform/NativePath.h"
+#include "platform/WideText.h"
 
 #include <windows.h>
 
@@ -130,7 +130,7 @@ std::wstring LongPath::of(std::wstring_view path)
 
 std::wstring LongPath::of(const std::string& utf8)
 {
-    return of(std::wstring_view(widePath(utf8)));
+    return of(std::wstring_view(wideText(utf8)));
 }
 
 } // namespace tarvolin

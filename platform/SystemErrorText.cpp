@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #ifdef _WIN32
+#include "platform/WideText.h"
 #include <windows.h>
 #endif
 
@@ -23,13 +24,7 @@ std::string systemMessage(int code)
     LocalFree(message);
     while (!wide.empty() && (wide.back() == L'\r' || wide.back() == L'\n' || wide.back() == L' '))
         wide.pop_back();
-    if (wide.empty())
-        return {};
-    const int size = static_cast<int>(wide.size());
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), n, nullptr, nullptr);
-    return text;
+    return utf8Text(wide);
 }
 
 } // namespace

@@ -3,10 +3,8 @@
 #include <QSignalBlocker>
 #include <QSocketNotifier>
 
-#ifndef _WIN32
 #include <fcntl.h>
 #include <unistd.h>
-#endif
 
 namespace tarvolin {
 
@@ -19,11 +17,9 @@ DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent)
 
 DriveListBox::~DriveListBox()
 {
-#ifndef _WIN32
     m_mountWatch.reset();
     if (m_mountTable >= 0)
         ::close(m_mountTable);
-#endif
 }
 
 void DriveListBox::setDrives(const Drives& drives, const QString& path)
@@ -59,7 +55,6 @@ void DriveListBox::fill(const QString& chosenRoot)
 
 void DriveListBox::watchMountTable()
 {
-#ifndef _WIN32
     if (m_mountWatch)
         return;
     // The kernel marks the mount table with an exceptional condition (POLLPRI)
@@ -71,7 +66,6 @@ void DriveListBox::watchMountTable()
     m_mountWatch = std::make_unique<QSocketNotifier>(m_mountTable, QSocketNotifier::Exception);
     connect(m_mountWatch.get(), &QSocketNotifier::activated, this,
             [this] { updateDrives(Drives::system()); });
-#endif
 }
 
 } // namespace tarvolin

@@ -1,6 +1,6 @@
 #include "ui/win32/Form2.h"
 
-#include "platform/NativePath.h"
+#include "platform/WideText.h"
 #include "platform/win32/DpiFunctions.h"
 
 #include <olectl.h>
@@ -42,7 +42,7 @@ void Form2::Release::operator()(IPicture* picture) const
 Form2::Form2() : m_emblem(loadEmblem())
 {
     const layout::Window& table = layout::form2;
-    create(L"TarvolinForm2", widePath(std::string(table.caption)).c_str(), style, 0);
+    create(L"TarvolinForm2", wideText(std::string(table.caption)).c_str(), style, 0);
     m_controls = std::make_unique<ControlSet>(handle(), table);
     const int dpi = DpiFunctions::forWindow(handle());
     const RECT r = ControlSet::windowRect(table, style, 0, dpi);

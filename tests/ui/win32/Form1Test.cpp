@@ -4,7 +4,7 @@
 // notices. Runs under Wine on a virtual display, code page 936.
 
 #include "ui/win32/Form1.h"
-#include "platform/NativePath.h"
+#include "platform/WideText.h"
 #include "tests/support/LongTree.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/Win32TestWindow.h"
@@ -43,7 +43,7 @@ protected:
     void click(std::string_view button) { SendMessageW(control(button), BM_CLICK, 0, 0); }
     void setText(std::string_view name, const std::string& value)
     {
-        SetWindowTextW(control(name), tarvolin::widePath(value).c_str());
+        SetWindowTextW(control(name), tarvolin::wideText(value).c_str());
     }
     // Picks the drive whose list text starts with letter, as the user would.
     void pickDrive(wchar_t letter)
@@ -248,7 +248,7 @@ TEST_F(Form1Test, DriveListFollowsVolumesThatComeAndGo)
     const auto makeStale = [&] {
         SendMessageW(drives, CB_RESETCONTENT, 0, 0);
         SendMessageW(drives, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(tarvolin::widePath(chosen).c_str()));
+                     reinterpret_cast<LPARAM>(tarvolin::wideText(chosen).c_str()));
         SendMessageW(drives, CB_SETCURSEL, 0, 0);
     };
     DEV_BROADCAST_VOLUME volume{};
