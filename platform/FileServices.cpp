@@ -1,7 +1,7 @@
 #include "platform/FileServices.h"
 
 #include "platform/Failure.h"
-#include "platform/NativePath.h"
+#include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
 #include "platform/WideText.h"
 
@@ -30,7 +30,7 @@ Lookup lookUp(const std::string& path)
 #ifdef _WIN32
     // Opened for no access at all: the length of a file that another program
     // holds open is read all the same.
-    HANDLE file = CreateFileW(widePath(path).c_str(), 0,
+    HANDLE file = CreateFileW(LongPath::of(path).c_str(), 0,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #ifdef _WIN32
-#include "platform/NativePath.h"
+#include "platform/LongPath.h"
 #include "platform/WideText.h"
 #include <windows.h>
 #else
@@ -27,7 +27,7 @@ std::vector<std::string> names(const std::string& folder, Kind kind)
     std::vector<std::string> names;
     WIN32_FIND_DATAW found;
     const HANDLE search = FindFirstFileExW(
-        widePath(FolderModel::join(folder, "*")).c_str(), FindExInfoBasic, &found,
+        LongPath::of(FolderModel::join(folder, "*")).c_str(), FindExInfoBasic, &found,
         kind == Kind::Folders ? FindExSearchLimitToDirectories : FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE)
         return names;

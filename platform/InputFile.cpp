@@ -1,7 +1,7 @@
 #include "platform/InputFile.h"
 
 #include "platform/Failure.h"
-#include "platform/NativePath.h"
+#include "platform/LongPath.h"
 #include "platform/OutputFile.h"
 #include "platform/SystemErrorText.h"
 
@@ -20,7 +20,12 @@ namespace {
 OpenFile::Handle openForReading(const std::string& path)
 {
 #ifdef _WIN32
-    HANDLE handle = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    // Shared as Linux shares it: a file that another program holds open, even
+    // for writing or deleting, is read all the same. The run refuses to
+    // write over the source (its identity) and stops at a source that
+    // shrinks (a short read).
+    HANDLE handle = CreateFileW(LongPath::of(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         throw Failure(

@@ -1,7 +1,7 @@
 #include "platform/OpenFile.h"
 
 #include "platform/Failure.h"
-#include "platform/NativePath.h"
+#include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
 
 #include <algorithm>
@@ -70,7 +70,7 @@ std::optional<OpenFile::Status> OpenFile::statusAt(const std::string& path)
 {
     // Opened for no access at all: a file that another program holds open
     // (the running split's source) is looked at all the same.
-    HANDLE file = CreateFileW(widePath(path).c_str(), 0,
+    HANDLE file = CreateFileW(LongPath::of(path).c_str(), 0,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)

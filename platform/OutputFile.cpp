@@ -1,7 +1,7 @@
 #include "platform/OutputFile.h"
 
 #include "platform/Failure.h"
-#include "platform/NativePath.h"
+#include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
 
 #ifdef _WIN32
@@ -31,7 +31,7 @@ namespace {
 OpenFile::Handle openForWriting(const std::string& path)
 {
 #ifdef _WIN32
-    HANDLE handle = CreateFileW(widePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+    HANDLE handle = CreateFileW(LongPath::of(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         throw Failure(
@@ -49,8 +49,8 @@ OpenFile::Handle openForWriting(const std::string& path)
 }
 
 #ifdef _WIN32
-// The source is open without write sharing, so opening it for writing fails
-// as shared; this tells whether that file is the source.
+// A file that another program holds open without write sharing fails to
+// open as shared; this tells whether that file is the source all the same.
 bool namesFile(const std::string& path, const OpenFile::Identity& file)
 {
     const std::optional<OpenFile::Status> status = OpenFile::statusAt(path);

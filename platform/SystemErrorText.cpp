@@ -3,10 +3,32 @@
 #include <cerrno>
 
 #ifdef _WIN32
+#include "platform/WideText.h"
 #include <windows.h>
 #endif
 
 namespace tarvolin {
+
+#ifdef _WIN32
+namespace {
+
+// The system's own sentence for code, in the user's language, without
+// inserts and without the line break at its end; empty when it has none.
+std::string systemMessage(int code)
+{
+    wchar_t* message = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
+    std::wstring wide(message != nullptr ? message : L"", length);
+    LocalFree(message);
+    while (!wide.empty() && (wide.back() == L'\r' || wide.back() == L'\n' || wide.back() == L' '))
+        wide.pop_back();
+    return utf8Text(wide);
+}
+
+} // namespace
+#endif
 
 std::string SystemErrorText::reason(int code)
 {
@@ -30,15 +52,21 @@ std::string SystemErrorText::reason(int code)
         return "文件太大";
     case ERROR_NOT_READY:
         return "驱动器未就绪";
-    case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_INVALID_NAME:
         return "文件名无效或太长";
+    case ERROR_FILENAME_EXCED_RANGE:
+        return "文件名或路径太长";
+    case ERROR_DEVICE_NOT_CONNECTED:
+        return "设备未连接（U 盘或移动硬盘可能已被拔出）";
     case ERROR_TOO_MANY_OPEN_FILES:
         return "打开的文件太多";
     case ERROR_NOT_ENOUGH_MEMORY:
     case ERROR_OUTOFMEMORY:
         return "内存不足";
     default:
+        // The system's words, with the code for whoever looks it up.
+        if (const std::string message = systemMessage(code); !message.empty())
+            return message + "（代码 " + std::to_string(code) + "）";
         break;
     }
 #else

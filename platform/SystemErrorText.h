@@ -9,7 +9,10 @@ namespace tarvolin {
 class SystemErrorText
 {
 public:
-    // The reason alone, for example "磁盘空间不足".
+    // The reason alone, for example "磁盘空间不足". On Windows a code without
+    // a text of its own gets the system's sentence with the code after it
+    // ("数据错误(循环冗余检查)。（代码 23）"); "系统错误（代码 N）" when the
+    // system has none.
     static std::string reason(int code);
 
     // "<what>“<path>”：<reason>", for example

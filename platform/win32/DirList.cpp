@@ -2,8 +2,10 @@
 
 #include "platform/Failure.h"
 #include "platform/FolderModel.h"
+#include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
 #include "platform/WideText.h"
+#include "platform/win32/DpiFunctions.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -21,17 +23,7 @@ bool isDriveText(const std::wstring& text)
 // The full path of folder, without a trailing "\" below a drive's root.
 std::wstring fullPath(const std::wstring& folder)
 {
-    const std::wstring asked = isDriveText(folder) ? folder.substr(0, 2) : folder;
-    std::wstring full(MAX_PATH, L'\0');
-    DWORD n =
-        GetFullPathNameW(asked.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (n >= full.size()) {
-        full.resize(n);
-        n = GetFullPathNameW(asked.c_str(), n, full.data(), nullptr);
-    }
-    full.resize(n);
-    if (full.size() > 3 && full.back() == L'\\')
-        full.pop_back();
+    std::wstring full = LongPath::full(isDriveText(folder) ? folder.substr(0, 2) : folder);
     if (full.size() >= 2 && full[1] == L':')
         full[0] = static_cast<wchar_t>(std::towupper(full[0]));
     return full;
@@ -82,7 +74,7 @@ void DirList::setPath(const std::wstring& folder)
 {
     const std::wstring full = fullPath(folder);
     const DWORD attributes =
-        full.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(full.c_str());
+        full.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(LongPath::of(full).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         const int error = attributes == INVALID_FILE_ATTRIBUTES ? static_cast<int>(GetLastError())
                                                                 : ERROR_DIRECTORY;
@@ -125,7 +117,7 @@ void DirList::fitItems()
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(m_list, dc);
-    const int glyph = MulDiv(16, static_cast<int>(GetDpiForWindow(m_list)), 96);
+    const int glyph = MulDiv(16, DpiFunctions::forWindow(m_list), 96);
     SendMessageW(m_list, LB_SETITEMHEIGHT, 0, std::max<int>(metrics.tmHeight, glyph) + 1);
 }
 
@@ -138,7 +130,7 @@ void DirList::drawItem(const DRAWITEMSTRUCT& item) const
     RECT row = item.rcItem;
     FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));
 
-    const int dpi = static_cast<int>(GetDpiForWindow(m_list));
+    const int dpi = DpiFunctions::forWindow(m_list);
     const int glyph = MulDiv(16, dpi, 96);
     const int step = MulDiv(8, dpi, 96);
     const int left = row.left + MulDiv(2, dpi, 96) + entry.depth * step;

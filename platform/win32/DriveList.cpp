@@ -1,5 +1,9 @@
 #include "platform/win32/DriveList.h"
 
+#include "platform/LongPath.h"
+
+#include <winnetwk.h>
+
 #include <cwctype>
 #include <vector>
 
@@ -28,6 +32,11 @@ void DriveList::fill(const std::wstring& path)
     SendMessageW(m_list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
+void DriveList::refresh()
+{
+    fill(drive());
+}
+
 std::wstring DriveList::drive() const
 {
     const LRESULT index = SendMessageW(m_list, CB_GETCURSEL, 0, 0);
@@ -38,16 +47,40 @@ std::wstring DriveList::drive() const
     return text;
 }
 
-std::wstring DriveList::driveText(const std::wstring& root)
+DriveList::Facts DriveList::systemFacts()
+{
+    return {
+        [](const std::wstring& root) { return GetDriveTypeW(root.c_str()); },
+        [](const std::wstring& root) {
+            // A drive without a medium has no label; the error box of old
+            // systems stays away through the process's error mode.
+            wchar_t label[MAX_PATH + 1] = {};
+            if (!GetVolumeInformationW(LongPath::of(root).c_str(), label, MAX_PATH + 1, nullptr,
+                                       nullptr, nullptr, nullptr, 0))
+                return std::wstring();
+            return std::wstring(label);
+        },
+        [](const std::wstring& root) {
+            // The redirector's own record: no server is asked, and a
+            // remembered connection that is down still tells its share.
+            const std::wstring local = root.substr(0, 2);
+            wchar_t share[MAX_PATH + 1] = {};
+            DWORD size = MAX_PATH + 1;
+            const DWORD result = WNetGetConnectionW(local.c_str(), share, &size);
+            if (result != NO_ERROR && result != ERROR_CONNECTION_UNAVAIL)
+                return std::wstring();
+            return std::wstring(share);
+        },
+    };
+}
+
+std::wstring DriveList::driveText(const std::wstring& root, const Facts& facts)
 {
     std::wstring text = {static_cast<wchar_t>(std::towlower(root[0])), L':'};
-    // A drive without a medium has no label; the error box of old systems
-    // stays away through the process's error mode.
-    wchar_t label[MAX_PATH + 1] = {};
-    if (GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr,
-                              0) &&
-        label[0] != L'\0')
-        text += std::wstring(L" [") + label + L"]";
+    const std::wstring name =
+        facts.type(root) == DRIVE_REMOTE ? facts.share(root) : facts.label(root);
+    if (!name.empty())
+        text += L" [" + name + L"]";
     return text;
 }
 

@@ -2,13 +2,16 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace tarvolin {
 
 // The drive list: a drop-down list of the drives as Windows shows them, the
-// letter in lower case and the volume label in brackets ("c: [系统]"). The
-// selection by mouse or keyboard reaches the parent as CBN_SELCHANGE.
+// letter in lower case and the volume label in brackets ("c: [系统]"); a
+// network drive shows its share instead ("z: [\\server\share]"), which the
+// system knows without asking the server. The selection by mouse or
+// keyboard reaches the parent as CBN_SELCHANGE.
 class DriveList
 {
 public:
@@ -20,11 +23,24 @@ public:
     // holds path.
     void fill(const std::wstring& path);
 
+    // Fills the list again (a drive came or went), keeping the selected
+    // drive while it exists.
+    void refresh();
+
     // The selected drive as the list shows it; empty while none is selected.
     std::wstring drive() const;
 
+    // What the list asks the system of a drive, by its root ("C:\").
+    struct Facts
+    {
+        std::function<UINT(const std::wstring& root)> type;     // GetDriveTypeW
+        std::function<std::wstring(const std::wstring&)> label; // the volume's label
+        std::function<std::wstring(const std::wstring&)> share; // a network drive's share
+    };
+    static Facts systemFacts();
+
     // The list text of the drive whose root is root ("C:\").
-    static std::wstring driveText(const std::wstring& root);
+    static std::wstring driveText(const std::wstring& root, const Facts& facts = systemFacts());
 
 private:
     HWND m_list;

@@ -6,6 +6,7 @@
 #include "engine/SplitRun.h"
 #include "platform/FileServices.h"
 #include "platform/SystemErrorText.h"
+#include "tests/support/LongTree.h"
 #include "tests/support/RecordingHost.h"
 #include "tests/support/TestFiles.h"
 
@@ -145,6 +146,24 @@ TEST_F(WindowsSplit, FailuresAreDescribedInChinese)
     }
     EXPECT_EQ(tarvolin::SystemErrorText::reason(ERROR_DISK_FULL), "磁盘空间不足");
     EXPECT_EQ(tarvolin::SystemErrorText::reason(ERROR_SHARING_VIOLATION), "文件正被其他程序使用");
+    EXPECT_EQ(tarvolin::SystemErrorText::reason(ERROR_FILENAME_EXCED_RANGE), "文件名或路径太长");
+    EXPECT_EQ(tarvolin::SystemErrorText::reason(ERROR_DEVICE_NOT_CONNECTED),
+              "设备未连接（U 盘或移动硬盘可能已被拔出）");
+}
+
+TEST_F(WindowsSplit, OtherCodesTakeTheSystemsWordsWithTheCode)
+{
+    // A CRC error, a network name that is gone, a virus found.
+    for (const int code : {ERROR_CRC, ERROR_NETNAME_DELETED, ERROR_BAD_NETPATH}) {
+        const std::string reason = tarvolin::SystemErrorText::reason(code);
+        const std::string tail = "（代码 " + std::to_string(code) + "）";
+        ASSERT_GT(reason.size(), tail.size()) << reason;
+        EXPECT_TRUE(reason.ends_with(tail)) << reason;
+        EXPECT_FALSE(reason.starts_with("系统错误")) << reason;
+        EXPECT_EQ(reason.find_first_of("\r\n"), std::string::npos) << reason;
+    }
+    // A code the system has no sentence for.
+    EXPECT_EQ(tarvolin::SystemErrorText::reason(0x2000FFFF), "系统错误（代码 536936447）");
 }
 
 TEST_F(WindowsSplit, FullDiskIsAFailure)
@@ -171,6 +190,51 @@ TEST_F(WindowsSplit, LengthsBeyondFourGibibytesAreRead)
     EXPECT_TRUE(split(dir / "huge.bin", 100, dir / "huge.bin"));
     EXPECT_NE(notice().find("32767"), std::string::npos) << notice();
     EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"huge.bin"});
+}
+
+TEST_F(WindowsSplit, SplitsASourceThatAnotherProgramHoldsOpenForWriting)
+{
+    const std::string source = randomBytes(250, 4);
+    writeFile(dir / "open.vhd", source);
+    // As an editor, a download or a virtual machine holds it.
+    const HANDLE writer =
+        CreateFileW(fromUtf8(dir / "open.vhd").c_str(), GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(split(dir / "open.vhd", 100, dir / "open.vhd"));
+    CloseHandle(writer);
+    ASSERT_TRUE(completed()) << notice();
+    EXPECT_EQ(readFile(dir / "open.vhd.002"), source.substr(200));
+}
+
+TEST_F(WindowsSplit, SplitsFromAndIntoFoldersDeeperThanThePathLimit)
+{
+    // Made and read through "\\?\", as no other way reaches so deep.
+    const std::string name = "深处的文件 ";
+    const testsupport::LongTree made{L"\\\\?\\" + dir.path().wstring()};
+    std::string deep = dir.folder() + std::string(100, 'a');
+    ASSERT_TRUE(fs::create_directory(fromUtf8(deep)));
+    for (const std::string& below :
+         {std::string(100, 'b') + " .", std::string(100, 'c') + " .", std::string("出")}) {
+        deep += "\\" + below;
+        ASSERT_TRUE(fs::create_directory(fromUtf8("\\\\?\\" + deep)));
+    }
+    const std::string from = deep.substr(0, deep.rfind('\\'));
+    ASSERT_GT(from.size(), 300u);
+    const std::string source = randomBytes(2500, 5);
+    writeFile("\\\\?\\" + from + "\\" + name, source);
+
+    const std::string oname = deep + "\\" + name;
+    EXPECT_EQ(tarvolin::FileServices::fileLength(from + "\\" + name), 2500);
+    ASSERT_TRUE(split(from + "\\" + name, 1000, oname));
+    ASSERT_TRUE(completed()) << notice();
+    // The texts the user sees hold the path as given.
+    EXPECT_NE(notice().find(oname + ".BAT"), std::string::npos) << notice();
+    EXPECT_EQ(host.captions.back(), "正在处理:" + oname + ".002 100.00%");
+    for (int piece = 0; piece < 3; ++piece)
+        EXPECT_EQ(readFile("\\\\?\\" + oname + ".00" + std::to_string(piece)),
+                  source.substr(piece * 1000, 1000));
+    EXPECT_EQ(readFile("\\\\?\\" + oname + ".BAT").rfind("COPY/B ", 0), 0u);
 }
 
 TEST_F(WindowsSplit, NeverWritesOverItsOwnSource)

@@ -1,6 +1,8 @@
 #include "ui/win32/ControlSet.h"
 
 #include "platform/WideText.h"
+#include "platform/win32/DpiFunctions.h"
+#include "ui/win32/ChineseFont.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -26,7 +28,8 @@ Native nativeControl(const layout::Control& control)
 {
     switch (control.kind) {
     case layout::Kind::Frame:
-        return {L"BUTTON", BS_GROUPBOX, 0};
+        // Clipped by its siblings, so it never paints over the lists.
+        return {L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0};
     case layout::Kind::Label:
         // The source label tells the file's length in a tooltip, which
         // needs its mouse messages.
@@ -44,11 +47,8 @@ Native nativeControl(const layout::Control& control)
 
 HFONT messageFont(int dpi)
 {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
-                               static_cast<UINT>(dpi));
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    const LOGFONTW font = ChineseFont::forDpi(dpi);
+    return CreateFontIndirectW(&font);
 }
 
 } // namespace
@@ -74,6 +74,16 @@ ControlSet::ControlSet(HWND window, const layout::Window& table, const Maker& ma
                 reinterpret_cast<HMENU>(INT_PTR(controlId)), GetModuleHandleW(nullptr), nullptr);
         }
         m_controls[index] = made;
+    }
+    // The frames go below every control, so the controls inside them lie
+    // above them in the z-order. Frames take no focus, so the focus order,
+    // which follows the z-order, stays the table's. Containers come first
+    // in the table; the last frame sent down lies lowest, so a frame stays
+    // above the frame that holds it.
+    for (size_t i = m_controls.size(); i-- > 0;) {
+        if (table.controls[i].kind == layout::Kind::Frame)
+            SetWindowPos(m_controls[i], HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 
@@ -124,7 +134,7 @@ RECT ControlSet::windowRect(const layout::Window& table, DWORD style, DWORD exte
     const layout::Rect client = layout::toPixels(table.client);
     RECT r = {scaled(client.left, dpi), scaled(client.top, dpi),
               scaled(client.left + client.width, dpi), scaled(client.top + client.height, dpi)};
-    AdjustWindowRectExForDpi(&r, style, FALSE, extendedStyle, static_cast<UINT>(dpi));
+    DpiFunctions::adjustWindowRect(r, style, extendedStyle, dpi);
     return r;
 }
 

@@ -13,11 +13,13 @@ namespace tarvolin {
 // The controls of one window, built from its layout table: every control is
 // a child of the window itself, placed at its container's offset plus its
 // own, so a frame's controls lie over the frame. They are created in tab
-// index order, which makes the focus order the table's and puts each frame
-// above the controls inside it, so it paints before them.
+// index order, which makes the focus order the table's; then the frames go
+// to the bottom of the z-order, clipped by their siblings, so a frame that
+// repaints on its own never paints over the controls inside it.
 //
 // Twips become pixels at 96 dots per inch, then scale to the window's dots
-// per inch; the font is the system's message font at that resolution.
+// per inch; the font is the system's message font at that resolution, or a
+// Chinese face at its height (ChineseFont).
 class ControlSet
 {
 public:

@@ -2,11 +2,13 @@
 
 #include "platform/Failure.h"
 #include "platform/WideText.h"
+#include "platform/win32/DpiFunctions.h"
 #include "platform/win32/Win32WindowServices.h"
 #include "platform/win32/WindowText.h"
 #include "ui/win32/Form2.h"
 
 #include <commctrl.h>
+#include <dbt.h>
 
 namespace tarvolin {
 
@@ -29,15 +31,15 @@ Form1::Form1(Win32WindowServices& services) : m_services(services)
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 
-    const int dpi = static_cast<int>(GetDpiForWindow(handle()));
+    const int dpi = DpiFunctions::forWindow(handle());
     const RECT r = ControlSet::windowRect(table, style, 0, dpi);
     SetWindowPos(handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     layOut(dpi);
 
     // All three lists start on the current folder.
-    std::wstring here(MAX_PATH, L'\0');
-    here.resize(GetCurrentDirectoryW(MAX_PATH, here.data()));
+    std::wstring here(GetCurrentDirectoryW(0, nullptr), L'\0');
+    here.resize(GetCurrentDirectoryW(static_cast<DWORD>(here.size()), here.data()));
     m_drive1->fill(here);
     m_dir1->onChange = [this] { m_behaviour.Dir1_Change(); };
     setDir1Path(utf8Text(here));
@@ -110,6 +112,9 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_DEVICECHANGE:
+        onDeviceChange(wParam, lParam);
+        return TRUE;
     }
     return defaultHandling(message, wParam, lParam);
 }
@@ -164,6 +169,16 @@ void Form1::onDpiChanged(int dpi, const RECT& suggested)
     SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     layOut(dpi);
+}
+
+void Form1::onDeviceChange(WPARAM event, LPARAM details)
+{
+    const auto* device = reinterpret_cast<const DEV_BROADCAST_HDR*>(details);
+    // A volume came or went (a USB stick, a mapped drive): the drive list
+    // follows, keeping its choice; the folder and file lists stay.
+    if ((event == DBT_DEVICEARRIVAL || event == DBT_DEVICEREMOVECOMPLETE) && device != nullptr &&
+        device->dbch_devicetype == DBT_DEVTYP_VOLUME)
+        m_drive1->refresh();
 }
 
 void Form1::layOut(int dpi)
@@ -290,7 +305,7 @@ void Form1::repaintCaption()
     MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&strip), 2);
     strip.bottom = strip.top + ControlSet::scaled(
                                    layout::twipsToPixels(layout::form1.control("Drive1").twips.top),
-                                   static_cast<int>(GetDpiForWindow(handle())));
+                                   DpiFunctions::forWindow(handle()));
     RedrawWindow(handle(), &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     m_throttle.painted(RepaintThrottle::Clock::now());
 }

@@ -74,6 +74,7 @@ private:
     void onCommand(int id, int code);
     void onActivate(bool active);
     void onDpiChanged(int dpi, const RECT& suggested);
+    void onDeviceChange(WPARAM event, LPARAM details);
     void onTimer();
     void repaintCaption();
     void layOut(int dpi);

@@ -1,6 +1,7 @@
 #include "ui/win32/Form2.h"
 
 #include "platform/WideText.h"
+#include "platform/win32/DpiFunctions.h"
 
 #include <olectl.h>
 #include <shlwapi.h>
@@ -43,7 +44,7 @@ Form2::Form2() : m_emblem(loadEmblem())
     const layout::Window& table = layout::form2;
     create(L"TarvolinForm2", wideText(std::string(table.caption)).c_str(), style, 0);
     m_controls = std::make_unique<ControlSet>(handle(), table);
-    const int dpi = static_cast<int>(GetDpiForWindow(handle()));
+    const int dpi = DpiFunctions::forWindow(handle());
     const RECT r = ControlSet::windowRect(table, style, 0, dpi);
     SetWindowPos(handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -91,7 +92,7 @@ void Form2::onDrawItem(const DRAWITEMSTRUCT& item)
     OLE_YSIZE_HIMETRIC height = 0;
     m_emblem->get_Width(&width);
     m_emblem->get_Height(&height);
-    const int dpi = static_cast<int>(GetDpiForWindow(handle()));
+    const int dpi = DpiFunctions::forWindow(handle());
     m_emblem->Render(
         item.hDC, item.rcItem.left, item.rcItem.top, ControlSet::scaled(layout::emblemWidth, dpi),
         ControlSet::scaled(layout::emblemHeight, dpi), 0, height, width, -height, nullptr);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/win32/DpiFunctions.h"
+
 #include <windows.h>
 
 namespace tarvolin {
@@ -58,6 +60,7 @@ private:
             T* self = static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
             self->m_window = window;
             SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+            DpiFunctions::scaleNonClientArea(window);
         }
         T* self = reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (self == nullptr)

@@ -29,4 +29,38 @@ TEST(DriveListTest, ShowsLettersWithLabelsAndSelectsTheDriveOfThePath)
     EXPECT_EQ(list.drive(), L"");
 }
 
+TEST(DriveListTest, NetworkDrivesShowTheirShareAndAreNotAskedForALabel)
+{
+    struct Case
+    {
+        UINT type;
+        std::wstring root, label, share, text;
+    };
+    for (const Case& c : {
+             Case{DRIVE_FIXED, L"C:\\", L"系统", L"", L"c: [系统]"},
+             Case{DRIVE_FIXED, L"D:\\", L"", L"", L"d:"},
+             Case{DRIVE_REMOVABLE, L"E:\\", L"U 盘", L"", L"e: [U 盘]"},
+             Case{DRIVE_CDROM, L"F:\\", L"", L"", L"f:"}, // no disc
+             Case{DRIVE_RAMDISK, L"R:\\", L"RAM", L"", L"r: [RAM]"},
+             Case{DRIVE_REMOTE, L"Z:\\", L"", L"\\\\server\\share", L"z: [\\\\server\\share]"},
+             Case{DRIVE_REMOTE, L"Y:\\", L"", L"", L"y:"}, // no record of its share
+         }) {
+        std::vector<std::wstring> asked;
+        const tarvolin::DriveList::Facts facts = {
+            [&](const std::wstring&) { return c.type; },
+            [&](const std::wstring& root) {
+                asked.push_back(L"label " + root);
+                return c.label;
+            },
+            [&](const std::wstring& root) {
+                asked.push_back(L"share " + root);
+                return c.share;
+            },
+        };
+        EXPECT_EQ(tarvolin::DriveList::driveText(c.root, facts), c.text);
+        EXPECT_EQ(asked, std::vector<std::wstring>{
+                             (c.type == DRIVE_REMOTE ? L"share " : L"label ") + c.root});
+    }
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "ui/win32/Form1.h"
 #include "platform/WideText.h"
+#include "tests/support/LongTree.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/Win32TestWindow.h"
 #include "tests/support/Win32Windows.h"
@@ -13,6 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <dbt.h>
+
+#include <bit>
 
 #include <map>
 
@@ -120,6 +124,32 @@ TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem)
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
 }
 
+TEST_F(Form1Test, FramesLieBelowTheControlsInsideThem)
+{
+    // Whether window lies above other among their siblings.
+    const auto above = [](HWND window, HWND other) {
+        for (HWND next = GetWindow(window, GW_HWNDNEXT); next != nullptr;
+             next = GetWindow(next, GW_HWNDNEXT))
+            if (next == other)
+                return true;
+        return false;
+    };
+    for (const layout::Control& frame : layout::form1.controls) {
+        if (frame.kind != layout::Kind::Frame)
+            continue;
+        SCOPED_TRACE(std::string(frame.name));
+        EXPECT_TRUE(GetWindowLongW(control(frame.name), GWL_STYLE) & WS_CLIPSIBLINGS);
+        for (const layout::Control& inside : layout::form1.controls) {
+            for (const layout::Control* c = &inside; c->container != layout::form1.name;
+                 c = &layout::form1.control(c->container)) {
+                if (c->container == frame.name) {
+                    EXPECT_TRUE(above(control(inside.name), control(frame.name))) << inside.name;
+                }
+            }
+        }
+    }
+}
+
 TEST_F(Form1Test, TabVisitsTheControlsInTheirOrderFromTheStartButton)
 {
     form.show();
@@ -207,6 +237,61 @@ TEST_F(Form1Test, ListsDriveEachOtherOnADrive)
                   tarvolin::utf8Text(std::wstring{wchar_t(towlower(absent[0])), L':'}));
     }
     EXPECT_TRUE(services.notices.empty());
+}
+
+TEST_F(Form1Test, DriveListFollowsVolumesThatComeAndGo)
+{
+    const HWND drives = control("Drive1");
+    const auto count = [&] { return SendMessageW(drives, CB_GETCOUNT, 0, 0); };
+    const std::string chosen = text(drives);
+    // A stale list: only the chosen drive.
+    const auto makeStale = [&] {
+        SendMessageW(drives, CB_RESETCONTENT, 0, 0);
+        SendMessageW(drives, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(tarvolin::wideText(chosen).c_str()));
+        SendMessageW(drives, CB_SETCURSEL, 0, 0);
+    };
+    DEV_BROADCAST_VOLUME volume{};
+    volume.dbcv_size = sizeof volume;
+    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+    volume.dbcv_unitmask = 1u << 22; // W:
+
+    // Another device change (a node, posted by the system) leaves the list.
+    makeStale();
+    PostMessageW(form.handle(), WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
+    services.pumpEvents();
+    EXPECT_EQ(count(), 1);
+
+    // A volume that arrives or goes: every drive again, the choice kept.
+    // The system sends these (a message that carries a pointer cannot be
+    // posted), so the test does too.
+    for (const WPARAM event : {DBT_DEVICEARRIVAL, DBT_DEVICEREMOVECOMPLETE}) {
+        makeStale();
+        SendMessageW(form.handle(), WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume));
+        EXPECT_EQ(count(), std::popcount(GetLogicalDrives()));
+        EXPECT_EQ(text(drives), chosen);
+    }
+    EXPECT_TRUE(services.notices.empty());
+}
+
+TEST_F(Form1Test, OpensAndListsAFolderDeeperThanThePathLimit)
+{
+    testsupport::TempDir dir;
+    const testsupport::LongTree made{L"\\\\?\\" + dir.path().wstring()};
+    std::string deep = testsupport::toUtf8(dir.path());
+    for (const char letter : {'a', 'b', 'c'}) {
+        deep += "\\" + std::string(100, letter) + ".";
+        ASSERT_TRUE(fs::create_directory(testsupport::fromUtf8("\\\\?\\" + deep)));
+    }
+    testsupport::writeFile("\\\\?\\" + deep + "\\文件 ", std::string(42, 'x'));
+    form.show();
+    ASSERT_TRUE(form.setDir1Path(deep));
+    EXPECT_EQ(form.dir1Path(), deep);
+    ASSERT_EQ(form.file1EntryCount(), 1);
+    selectFirstFile();
+    EXPECT_EQ(form.lab1Caption(), deep + "\\文件 ");
+    EXPECT_EQ(form.text2(), deep + "\\");
+    EXPECT_EQ(form.lab1ToolTip(), "被分割文件长度：（字节）42");
 }
 
 TEST_F(Form1Test, SplitsThroughTheWindowWithAGbkScript)
