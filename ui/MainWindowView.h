@@ -50,6 +50,12 @@ public:
     // Frame3's caption: the progress text of a running split.
     virtual void setFrame3Caption(const std::string& caption) = 0;
 
+    // The share of a running split done (0 to 1), failed while its error
+    // notice shows, until endProgress: shown beyond the window where the
+    // system has a place for it (the task-bar button); nowhere by default.
+    virtual void setProgressShare(double /*share*/, bool /*failed*/) {}
+    virtual void endProgress() {}
+
     // A modal notice over the main window: the exclamation icon, one OK
     // button, the caption "Tarvolin". Returns when the user dismissed it.
     virtual void showNotice(const std::string& text) = 0;

@@ -14,6 +14,16 @@ void ViewSplitHost::setProgressCaption(const std::string& text)
     m_view.setFrame3Caption(text);
 }
 
+void ViewSplitHost::setProgressShare(double share, bool failed)
+{
+    m_view.setProgressShare(share, failed);
+}
+
+void ViewSplitHost::endProgress()
+{
+    m_view.endProgress();
+}
+
 void ViewSplitHost::pumpEvents()
 {
     m_view.pumpEvents();

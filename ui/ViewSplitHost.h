@@ -16,6 +16,8 @@ public:
     void showNotice(const std::string& text) override;
     void setProgressCaption(const std::string& text) override;
     void pumpEvents() override;
+    void setProgressShare(double share, bool failed) override;
+    void endProgress() override;
 
 private:
     MainWindowView& m_view;
