@@ -4,7 +4,7 @@
 #include "platform/NameText.h"
 
 #ifdef _WIN32
-#include "platform/NativePath.h"
+#include "platform/WideText.h"
 #include <windows.h>
 #else
 #include <cerrno>
@@ -35,7 +35,7 @@ std::string NarrowEncoder::encode(const std::string& utf8) const
 {
     if (utf8.empty())
         return {};
-    const std::wstring wide = widePath(utf8);
+    const std::wstring wide = wideText(utf8);
     const UINT codePage = GetACP();
     // UTF-7 and UTF-8 code pages take no best-fit flag and cannot fail to represent.
     const bool unicode = codePage == CP_UTF8 || codePage == CP_UTF7;

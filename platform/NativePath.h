@@ -5,7 +5,7 @@
 #ifdef _WIN32
 namespace tarvolin {
 
-// UTF-8 to UTF-16 for the wide-character file API of Windows.
+// A path as the wide-character file API of Windows takes it.
 std::wstring widePath(const std::string& utf8);
 
 } // namespace tarvolin

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #ifdef _WIN32
+#include "platform/WideText.h"
 #include <windows.h>
 #else
 #include <langinfo.h>
@@ -98,11 +99,9 @@ std::string userDecimalSeparator()
     std::string separator = ".";
 #ifdef _WIN32
     wchar_t wide[8] = {};
-    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, wide, 8) > 1) {
-        char narrow[32] = {};
-        if (WideCharToMultiByte(CP_UTF8, 0, wide, -1, narrow, sizeof narrow, nullptr, nullptr) > 1)
-            separator = narrow;
-    }
+    const int n = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, wide, 8);
+    if (n > 1)
+        separator = utf8Text(std::wstring_view(wide, static_cast<size_t>(n - 1)));
 #else
     if (locale_t user = ::newlocale(LC_NUMERIC_MASK, "", nullptr)) {
         const char* radix = ::nl_langinfo_l(RADIXCHAR, user);

@@ -4,7 +4,6 @@
 #include "platform/FileServices.h"
 #include "platform/NumberServices.h"
 #include "ui/MainWindowView.h"
-#include "ui/ViewSplitHost.h"
 
 #include <exception>
 #include <optional>
@@ -94,8 +93,7 @@ void MainWindowBehaviour::Command3_Click()
 bool MainWindowBehaviour::splitlt(const std::string& sfile, std::int32_t splitsize,
                                   const std::string& oname)
 {
-    ViewSplitHost host(m_view);
-    return tarvolin::splitlt(host, m_pieceBuffer, sfile, splitsize, oname);
+    return tarvolin::splitlt(m_view, m_pieceBuffer, sfile, splitsize, oname);
 }
 
 } // namespace tarvolin

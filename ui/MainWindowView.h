@@ -1,19 +1,20 @@
 #pragma once
 
+#include "engine/SplitHost.h"
+
 #include <string>
 
 namespace tarvolin {
 
 // What the main window's behaviour (MainWindowBehaviour) reads and writes
 // of the window: the properties of its controls and the window services
-// (notice, event pump, end of the program, the About window). Each front-end (Qt, Win32) implements
-// it over its own controls. Paths and texts are UTF-8; paths are in the platform's native form (a
-// folder path ends in a separator only at a drive's root).
-class MainWindowView
+// (notice, event pump, end of the program, the About window). It is the
+// host of the splits the window runs: their progress goes to Frame3. Each front-end (Qt, Win32)
+// implements it over its own controls. Paths and texts are UTF-8; paths are in the platform's
+// native form (a folder path ends in a separator only at a drive's root).
+class MainWindowView : public SplitHost
 {
 public:
-    virtual ~MainWindowView() = default;
-
     // Lab1: the source path (caption), the initial caption (tag) and the
     // source's length text (tooltip).
     virtual std::string lab1Caption() const = 0;
@@ -49,20 +50,17 @@ public:
 
     // Frame3's caption: the progress text of a running split.
     virtual void setFrame3Caption(const std::string& caption) = 0;
-
-    // The share of a running split done (0 to 1), failed while its error
-    // notice shows, until endProgress: shown beyond the window where the
-    // system has a place for it (the task-bar button); nowhere by default.
-    virtual void setProgressShare(double /*share*/, bool /*failed*/) {}
-    virtual void endProgress() {}
+    void setProgressCaption(const std::string& text) final { setFrame3Caption(text); }
+    // setProgressShare and endProgress (SplitHost): the Win32 window shows
+    // the share on its task-bar button.
 
     // A modal notice over the main window: the exclamation icon, one OK
     // button, the caption "Tarvolin". Returns when the user dismissed it.
-    virtual void showNotice(const std::string& text) = 0;
+    void showNotice(const std::string& text) override = 0;
 
     // Handles every pending window event, then returns. Handlers run from
     // here may start another split or end the program.
-    virtual void pumpEvents() = 0;
+    void pumpEvents() override = 0;
 
     // Ends the program at once: no further code of the caller runs.
     virtual void endProgram() = 0;

@@ -1,7 +1,6 @@
 #include "platform/qt/DirListBox.h"
 
-#include "platform/FileServices.h"
-#include "platform/FolderListing.h"
+#include "platform/FolderModel.h"
 #include "platform/qt/Drives.h"
 #include "platform/qt/NativeNames.h"
 
@@ -10,7 +9,6 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 
-#include <algorithm>
 #include <filesystem>
 
 namespace tarvolin {
@@ -46,9 +44,6 @@ QString canonicalFolder(const QString& folder)
 {
     QString path = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
     const QString separator = QDir::separator();
-    // "C:" names a drive's current folder, not its root.
-    if (path.size() == 2 && path[1] == ':')
-        path += separator;
     if (path.endsWith(separator) && !QDir(path).isRoot())
         path.chop(1);
     return path;
@@ -58,12 +53,7 @@ QString canonicalFolder(const QString& folder)
 bool isFolder(const std::string& native)
 {
     std::error_code ignored;
-#ifdef _WIN32
-    return std::filesystem::is_directory(
-        std::filesystem::path(std::u8string(native.begin(), native.end())), ignored);
-#else
     return std::filesystem::is_directory(std::filesystem::path(native), ignored);
-#endif
 }
 
 } // namespace
@@ -88,7 +78,7 @@ bool DirListBox::setNativePath(const std::string& folder)
         return false;
     m_nativePath = folder;
     m_path = NativeNames::shown(folder);
-    // A drive's root keeps its separator: "C:\", "/", "/home/".
+    // A drive's root keeps its separator: "/", "/home/".
     if (m_drives != nullptr) {
         const QString root = m_drives->rootOf(m_path);
         if (m_path == root.chopped(1)) {
@@ -125,40 +115,14 @@ void DirListBox::refill()
         item->setToolTip(NativeNames::shown(path));
     };
 
-    // The root, then each folder on the way down to the current one.
     const QString root =
         m_drives != nullptr ? m_drives->rootOf(m_path) : QDir::toNativeSeparators(QDir::rootPath());
-    const std::string nativeRoot = NativeNames::native(root);
-    add(root, nativeRoot, 0, openIcon);
-    int level = 0;
-    std::string path = nativeRoot;
-    const std::string below = m_nativePath.size() > nativeRoot.size()
-                                  ? m_nativePath.substr(nativeRoot.size())
-                                  : std::string();
-    size_t start = 0;
-    while (start < below.size()) {
-        size_t end = below.find(FileServices::separator, start);
-        if (end == std::string::npos)
-            end = below.size();
-        if (end > start) {
-            const std::string name = below.substr(start, end - start);
-            path = FolderListing::join(path, name);
-            add(NativeNames::shown(name), path, ++level, openIcon);
-        }
-        start = end + 1;
-    }
-    setCurrentRow(count() - 1);
-
-    // The current folder's subfolders, sorted by the names the user reads.
-    std::vector<std::pair<QString, std::string>> subfolders;
-    for (std::string& name : FolderListing::names(m_nativePath, FolderListing::Kind::Folders))
-        subfolders.emplace_back(NativeNames::shown(name), std::move(name));
-    std::sort(subfolders.begin(), subfolders.end(), [](const auto& a, const auto& b) {
-        const int order = a.first.compare(b.first, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a.second < b.second;
-    });
-    for (const auto& [shown, name] : subfolders)
-        add(shown, FolderListing::join(m_nativePath, name), level + 1, closedIcon);
+    const std::vector<FolderModel::ListEntry> list =
+        FolderModel::folderList(NativeNames::native(root), m_nativePath);
+    for (const FolderModel::ListEntry& entry : list)
+        add(QString::fromStdString(entry.readable), entry.path, entry.level,
+            entry.open ? openIcon : closedIcon);
+    setCurrentRow(static_cast<int>(FolderModel::openIndex(list)));
 }
 
 } // namespace tarvolin

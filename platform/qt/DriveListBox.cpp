@@ -5,10 +5,8 @@
 #include <QSignalBlocker>
 #include <QSocketNotifier>
 
-#ifndef _WIN32
 #include <fcntl.h>
 #include <unistd.h>
-#endif
 
 namespace tarvolin {
 
@@ -22,11 +20,9 @@ DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent)
 
 DriveListBox::~DriveListBox()
 {
-#ifndef _WIN32
     m_mountWatch.reset();
     if (m_mountTable >= 0)
         ::close(m_mountTable);
-#endif
 }
 
 void DriveListBox::setDrives(const Drives& drives, const QString& path)
@@ -62,7 +58,6 @@ void DriveListBox::fill(const QString& chosenRoot)
 
 void DriveListBox::watchMountTable()
 {
-#ifndef _WIN32
     if (m_mountWatch)
         return;
     // The kernel marks the mount table with an exceptional condition (POLLPRI)
@@ -74,7 +69,6 @@ void DriveListBox::watchMountTable()
     m_mountWatch = std::make_unique<QSocketNotifier>(m_mountTable, QSocketNotifier::Exception);
     connect(m_mountWatch.get(), &QSocketNotifier::activated, this,
             [this] { updateDrives(Drives::system()); });
-#endif
 }
 
 } // namespace tarvolin

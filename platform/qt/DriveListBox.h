@@ -44,10 +44,8 @@ private:
     void watchMountTable();
 
     Drives m_drives{QList<Drives::Drive>()};
-#ifndef _WIN32
     int m_mountTable = -1;
     std::unique_ptr<QSocketNotifier> m_mountWatch;
-#endif
 };
 
 } // namespace tarvolin

@@ -12,20 +12,13 @@ namespace tarvolin {
 
 namespace {
 
-#ifdef _WIN32
-constexpr Qt::CaseSensitivity pathCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity pathCase = Qt::CaseSensitive;
-#endif
-
 // True when root (which ends in a separator) holds path: the root itself,
 // written with or without its separator, or a path below it.
 bool holds(const QString& root, const QString& path)
 {
-    return path.startsWith(root, pathCase) || path.compare(root.chopped(1), pathCase) == 0;
+    return path.startsWith(root) || path == root.chopped(1);
 }
 
-#ifndef _WIN32
 // A mount table writes blanks, tabs, newlines and backslashes as \ooo.
 QString unescaped(const QByteArray& field)
 {
@@ -56,31 +49,8 @@ QString labelOf(const QString& mountPoint)
                                                 QLocale::DataSizeTraditionalFormat);
     return detail.isEmpty() ? mountPoint : mountPoint + QStringLiteral(" [") + detail + ']';
 }
-#endif
 
 } // namespace
-
-#ifdef _WIN32
-
-Drives Drives::system()
-{
-    QList<Drive> drives;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid())
-            continue;
-        const QString mountPoint = QDir::toNativeSeparators(volume.rootPath());
-        const QString letter = mountPoint.left(2).toLower();
-        const QString name = volume.name();
-        drives.append({mountPoint, name.isEmpty() ? letter : letter + " [" + name + "]"});
-    }
-    std::sort(drives.begin(), drives.end(),
-              [](const Drive& a, const Drive& b) { return a.root < b.root; });
-    Drives result(drives);
-    result.m_system = true;
-    return result;
-}
-
-#else
 
 Drives Drives::system()
 {
@@ -137,8 +107,6 @@ bool Drives::holdsUserFiles(const QString& mountPoint, const QString& type)
     }
     return true;
 }
-
-#endif
 
 Drives::Drives(QList<Drive> drives) : m_drives(std::move(drives))
 {

@@ -1,13 +1,10 @@
 #include "platform/qt/FileListBox.h"
 
-#include "platform/FolderListing.h"
+#include "platform/FolderModel.h"
 #include "platform/qt/NativeNames.h"
 
 #include <QFileInfo>
 #include <QScrollBar>
-
-#include <algorithm>
-#include <vector>
 
 namespace tarvolin {
 
@@ -16,29 +13,8 @@ namespace {
 constexpr int nativeNameRole = Qt::UserRole;
 constexpr int settleMilliseconds = 200;
 
-struct Entry
-{
-    std::string native;
-    QString shown;
-};
-
-// The folder's files (hidden and system files left out), sorted by the
-// names the user reads.
-std::vector<Entry> filesOf(const std::string& folder)
-{
-    std::vector<Entry> entries;
-    for (std::string& name : FolderListing::names(folder, FolderListing::Kind::Files)) {
-        const QString shown = NativeNames::shown(name);
-        entries.push_back({std::move(name), shown});
-    }
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        const int order = a.shown.compare(b.shown, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a.native < b.native;
-    });
-    return entries;
-}
-
 } // namespace
+
 FileListBox::FileListBox(QWidget* parent) : ListBox(parent)
 {
     m_settle.setSingleShot(true);
@@ -86,8 +62,8 @@ void FileListBox::refresh()
 void FileListBox::fill()
 {
     clear();
-    for (const Entry& entry : filesOf(m_nativePath)) {
-        auto* item = new QListWidgetItem(entry.shown, this);
+    for (const FolderModel::Entry& entry : FolderModel::files(m_nativePath)) {
+        auto* item = new QListWidgetItem(QString::fromStdString(entry.readable), this);
         item->setData(nativeNameRole, QByteArray::fromStdString(entry.native));
     }
 }

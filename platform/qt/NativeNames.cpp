@@ -8,11 +8,7 @@ namespace tarvolin {
 
 std::string NativeNames::native(const QString& path)
 {
-#ifdef _WIN32
-    return path.toStdString();
-#else
     return QFile::encodeName(path).toStdString();
-#endif
 }
 
 QString NativeNames::shown(const std::string& native)
@@ -22,11 +18,7 @@ QString NativeNames::shown(const std::string& native)
 
 QString NativeNames::forQt(const std::string& native)
 {
-#ifdef _WIN32
-    return QString::fromStdString(native);
-#else
     return QFile::decodeName(QByteArray::fromStdString(native));
-#endif
 }
 
 } // namespace tarvolin

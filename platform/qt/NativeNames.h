@@ -6,9 +6,8 @@
 
 namespace tarvolin {
 
-// Paths and names between Qt's text and the file system's native form: on
-// Linux the bytes the file system holds, which need not be UTF-8; on Windows
-// UTF-8, as the file services take it.
+// Paths and names between Qt's text and the file system's native form: the
+// bytes the file system holds, which need not be UTF-8.
 class NativeNames
 {
 public:

@@ -1,8 +1,9 @@
 #include "platform/win32/DirList.h"
 
 #include "platform/Failure.h"
+#include "platform/FolderModel.h"
 #include "platform/SystemErrorText.h"
-#include "platform/win32/WideText.h"
+#include "platform/WideText.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -34,28 +35,6 @@ std::wstring fullPath(const std::wstring& folder)
     if (full.size() >= 2 && full[1] == L':')
         full[0] = static_cast<wchar_t>(std::towupper(full[0]));
     return full;
-}
-
-std::vector<std::wstring> subfolders(const std::wstring& folder)
-{
-    std::vector<std::wstring> names;
-    const std::wstring pattern = folder + (folder.back() == L'\\' ? L"*" : L"\\*");
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
-                                           FindExSearchLimitToDirectories, nullptr, 0);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::wstring name = found.cFileName;
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            !(found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) && name != L"." && name != L"..")
-            names.push_back(name);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
-        return lstrcmpiW(a.c_str(), b.c_str()) < 0;
-    });
-    return names;
 }
 
 // A folder glyph of size pixels: a tab and a body, the body's front flap
@@ -112,21 +91,12 @@ void DirList::setPath(const std::wstring& folder)
 
     m_path = full;
     m_entries.clear();
-    // The root, then each folder on the way down, all open.
-    const size_t rootLength = full.find(L'\\') + 1;
-    std::wstring root = full.substr(0, rootLength);
-    root[0] = static_cast<wchar_t>(std::towlower(root[0]));
-    m_entries.push_back({full.substr(0, rootLength), root, 0, true});
-    for (size_t start = rootLength; start < full.size();) {
-        const size_t end = std::min(full.find(L'\\', start), full.size());
-        m_entries.push_back({full.substr(0, end), full.substr(start, end - start),
-                             static_cast<int>(m_entries.size()), true});
-        start = end + 1;
-    }
-    const int open = static_cast<int>(m_entries.size()) - 1;
-    const std::wstring below = full.size() == rootLength ? full : full + L"\\";
-    for (const std::wstring& name : subfolders(full))
-        m_entries.push_back({below + name, name, open + 1, false});
+    const std::string root = utf8Text(full.substr(0, full.find(L'\\') + 1));
+    const std::vector<FolderModel::ListEntry> list = FolderModel::folderList(root, utf8Text(full));
+    for (const FolderModel::ListEntry& entry : list)
+        m_entries.push_back(
+            {wideText(entry.path), wideText(entry.readable), entry.level, entry.open});
+    const size_t open = FolderModel::openIndex(list);
 
     SendMessageW(m_list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(m_list, LB_RESETCONTENT, 0, 0);

@@ -1,7 +1,7 @@
 #include "platform/win32/FileList.h"
 
-#include <algorithm>
-#include <vector>
+#include "platform/FolderModel.h"
+#include "platform/WideText.h"
 
 namespace tarvolin {
 
@@ -16,28 +16,11 @@ FileList::FileList(HWND parent, int id)
 void FileList::setPath(const std::wstring& folder)
 {
     m_path = folder;
-    std::vector<std::wstring> names;
-    const std::wstring pattern = folder + (folder.ends_with(L'\\') ? L"*" : L"\\*");
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
-                                           FindExSearchNameMatch, nullptr, 0);
-    if (search != INVALID_HANDLE_VALUE) {
-        const DWORD skipped =
-            FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-        do {
-            if (!(found.dwFileAttributes & skipped))
-                names.emplace_back(found.cFileName);
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
-        return lstrcmpiW(a.c_str(), b.c_str()) < 0;
-    });
-
     SendMessageW(m_list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(m_list, LB_RESETCONTENT, 0, 0);
-    for (const std::wstring& name : names)
-        SendMessageW(m_list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    for (const FolderModel::Entry& entry : FolderModel::files(utf8Text(folder)))
+        SendMessageW(m_list, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(wideText(entry.readable).c_str()));
     SendMessageW(m_list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(m_list, nullptr, TRUE);
 }

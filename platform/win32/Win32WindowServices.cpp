@@ -1,12 +1,12 @@
 #include "platform/win32/Win32WindowServices.h"
 
-#include "platform/NativePath.h"
+#include "platform/WideText.h"
 
 namespace tarvolin {
 
 void Win32WindowServices::showNotice(HWND owner, const std::string& text)
 {
-    MessageBoxW(owner, widePath(text).c_str(), L"Tarvolin", MB_ICONEXCLAMATION | MB_OK);
+    MessageBoxW(owner, wideText(text).c_str(), L"Tarvolin", MB_ICONEXCLAMATION | MB_OK);
 }
 
 void Win32WindowServices::pumpEvents()

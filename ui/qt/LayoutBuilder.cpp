@@ -3,6 +3,7 @@
 #include "platform/qt/DirListBox.h"
 #include "platform/qt/DriveListBox.h"
 #include "platform/qt/FileListBox.h"
+#include "ui/FontFit.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -12,8 +13,6 @@
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 
-#include <algorithm>
-#include <cmath>
 #include <stdexcept>
 
 namespace tarvolin {
@@ -110,9 +109,8 @@ QSize lineSize(const QWidget& widget, const QString& text)
     return widget.fontMetrics().size(Qt::TextSingleLine, text + QStringLiteral("Ag文"));
 }
 
-// The room the control needs for its text, in pixels; 0 where it needs none
-// (a list scrolls, a text box scrolls sideways, an image keeps its size).
-QSize neededSize(const layout::Control& control, const QWidget& widget)
+// The room the control needs for its text in its present font.
+FontFit::Need neededRoom(const layout::Control& control, const QWidget& widget)
 {
     const QString text = qText(control.text);
     switch (control.kind) {
@@ -131,7 +129,7 @@ QSize neededSize(const layout::Control& control, const QWidget& widget)
         return {0, widget.minimumSizeHint().height()};
     case layout::Kind::Frame: {
         if (text.isEmpty())
-            return {0, 0};
+            return {};
         const auto& frame = static_cast<const QGroupBox&>(widget);
         QStyleOptionGroupBox option;
         option.initFrom(&frame);
@@ -141,37 +139,14 @@ QSize neededSize(const layout::Control& control, const QWidget& widget)
         option.rect = QRect(QPoint(0, 0), QSize(1 << 16, 1 << 10)); // room for any caption
         const QRect caption = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                             QStyle::SC_GroupBoxLabel, &frame);
-        return {caption.right() + 1 + caption.left(), 0};
+        return {caption.right() + 1 + caption.left(), 0, lineSize(widget, text).height()};
     }
     case layout::Kind::FolderList:
     case layout::Kind::FileList:
     case layout::Kind::Image:
-        return {0, 0};
+        return {};
     }
-    return {0, 0};
-}
-
-// How much taller the caption of frame stands in pixels
-// than the room above the controls it holds, as a scale; 1 when it fits or
-// has no caption.
-double captionStripScale(const layout::Window& table, const layout::Control& frame,
-                         const QWidget& widget)
-{
-    const QString text = qText(frame.text);
-    if (frame.kind != layout::Kind::Frame || text.isEmpty())
-        return 1.0;
-    int firstTop = 0;
-    bool holdsAny = false;
-    for (const layout::Control& c : table.controls) {
-        if (c.container == frame.name) {
-            firstTop = holdsAny ? std::min(firstTop, c.twips.top) : c.twips.top;
-            holdsAny = true;
-        }
-    }
-    if (!holdsAny)
-        return 1.0;
-    const int room = layout::twipsToPixels(firstTop);
-    return static_cast<double>(lineSize(widget, text).height()) / std::max(room, 1);
+    return {};
 }
 
 void placeControls(QWidget& window, const layout::Window& table, int dpi)
@@ -193,18 +168,9 @@ QRect pixelRect(const layout::Rect& twips, int dpi)
 
 int fittingDpi(const QWidget& window, const layout::Window& table)
 {
-    double scale = 1.0;
-    for (const layout::Control& control : table.controls) {
-        const QWidget& widget = *findControl(window, control.name);
-        const QSize need = neededSize(control, widget);
-        const layout::Rect room = control.pixels();
-        if (room.width > 0)
-            scale = std::max(scale, static_cast<double>(need.width()) / room.width);
-        if (room.height > 0)
-            scale = std::max(scale, static_cast<double>(need.height()) / room.height);
-        scale = std::max(scale, captionStripScale(table, control, widget));
-    }
-    return static_cast<int>(std::ceil(layout::defaultDpi * scale));
+    return FontFit::fittingDpi(table, [&window](const layout::Control& control) {
+        return neededRoom(control, *findControl(window, control.name));
+    });
 }
 
 int layoutDpi(const QWidget& window)

@@ -38,7 +38,7 @@ void buildFromLayout(QWidget& window, const layout::Window& table, const Control
 
 // The least dots per inch, 96 at least, at which each control of window
 // (built from table) holds the table's text in its present font without
-// clipping it: a label's caption and a frame's caption in their rectangles,
+// clipping it (FontFit): a label's caption and a frame's caption in their rectangles,
 // a button's caption inside its border, one line of a text box or the drive
 // list at the height their style asks for, and the frames' captions above
 // the controls they hold.

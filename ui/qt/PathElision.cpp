@@ -1,27 +1,19 @@
 #include "ui/qt/PathElision.h"
 
+#include "ui/PathShortening.h"
+
 #include <QFontMetrics>
 #include <QStringList>
-
-#include <algorithm>
 
 namespace tarvolin {
 
 QString elidePath(const QString& text, const QFontMetrics& metrics, int width)
 {
-    if (metrics.horizontalAdvance(text) <= width)
-        return text;
-    const qsizetype tailStart =
-        std::max(text.lastIndexOf(QLatin1Char('/')), text.lastIndexOf(QLatin1Char('\\'))) + 1;
-    const QString tail = text.mid(tailStart);
-    // One pixel of slack: the advance of two parts may exceed their sum.
-    const int headWidth = width - metrics.horizontalAdvance(tail) - 1;
-    if (tailStart > 0 && headWidth > metrics.horizontalAdvance(QChar(0x2026))) {
-        const QString head = metrics.elidedText(text.left(tailStart), Qt::ElideMiddle, headWidth);
-        if (!head.isEmpty() && head != QString(QChar(0x2026)))
-            return head + tail;
-    }
-    return metrics.elidedText(text, Qt::ElideMiddle, width);
+    const PathShortening rule([&metrics](std::string_view utf8) {
+        return metrics.horizontalAdvance(
+            QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    });
+    return QString::fromStdString(rule.shortened(text.toStdString(), width));
 }
 
 QString plainToolTip(const QStringList& lines)

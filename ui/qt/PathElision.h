@@ -6,12 +6,8 @@ class QFontMetrics;
 
 namespace tarvolin {
 
-// text, which ends in a path (a source path, or a progress caption such as
-// "正在处理:/home/a/movie.avi.003 45.00%"), shortened to width pixels by
-// putting "…" in the middle of its folders, so that its start and everything
-// after the last separator ('/' or '\') stay whole. When even that part
-// does not fit, the middle of the whole text gives way instead. A text that
-// fits comes back as it is.
+// text, which ends in a path, shortened to width pixels of metrics' font by
+// the program's one rule (PathShortening).
 QString elidePath(const QString& text, const QFontMetrics& metrics, int width);
 
 // A tooltip that shows lines exactly as written, one under the other: a

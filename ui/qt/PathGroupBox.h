@@ -8,7 +8,7 @@ namespace tarvolin {
 
 // A frame whose caption may hold a path (Frame3, with the progress text of
 // a split). Its title stays whole; what it draws is the caption shortened in
-// the middle of the path to the frame's width (elidePath), so the piece's
+// the middle of the path to the frame's width (PathShortening), so the piece's
 // name and the percentage always show; it is worked out afresh at every
 // paint, so a resize or a new font shows the right part at once. While the
 // caption is shortened, the pointer resting on it shows the whole caption

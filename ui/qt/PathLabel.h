@@ -6,7 +6,7 @@ namespace tarvolin {
 
 // A label for a path (Lab1, the source path). Its text stays the full path,
 // as the program reads it back; what it draws is the path shortened in the
-// middle to the label's width (elidePath), worked out afresh at every paint,
+// middle to the label's width (PathShortening), worked out afresh at every paint,
 // so a resize or a new font shows the right part at once. While the path is
 // shortened, its tooltip shows the full path above the tooltip text.
 class PathLabel : public QLabel

@@ -33,22 +33,23 @@ void ProgressCaption::set(const std::string& text)
     m_frame->setTitle(caption);
     m_frame->setAttribute(Qt::WA_UpdatesDisabled, false);
 
-    if (!m_sinceRepaint.isValid() || m_sinceRepaint.elapsed() >= repaintInterval) {
+    const RepaintThrottle::Clock::time_point now = RepaintThrottle::Clock::now();
+    if (m_throttle.paintNow(now)) {
         repaintNow();
     } else if (!*m_repaintScheduled) {
         *m_repaintScheduled = true;
-        const int wait = repaintInterval - static_cast<int>(m_sinceRepaint.elapsed());
-        QTimer::singleShot(wait, m_frame, [frame = m_frame, scheduled = m_repaintScheduled] {
-            *scheduled = false;
-            repaintCaptionStrip(frame);
-        });
+        QTimer::singleShot(m_throttle.wait(now), m_frame,
+                           [frame = m_frame, scheduled = m_repaintScheduled] {
+                               *scheduled = false;
+                               repaintCaptionStrip(frame);
+                           });
     }
 }
 
 void ProgressCaption::repaintNow()
 {
     repaintCaptionStrip(m_frame);
-    m_sinceRepaint.start();
+    m_throttle.painted(RepaintThrottle::Clock::now());
 }
 
 } // namespace tarvolin

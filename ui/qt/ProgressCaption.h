@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "ui/RepaintThrottle.h"
+
 #include <QPointer>
 
 #include <memory>
@@ -19,21 +20,16 @@ public:
 
     // The caption changes at once, for every piece; "&" in it shows as it is
     // (a frame's caption would read it as a mnemonic marker). Its strip of
-    // the frame is repainted at most once in repaintInterval, and a repaint
-    // skipped is made up when the interval is over: a caption painted for
-    // each of thousands of small pieces would cost more than the pieces
-    // themselves, and no eye follows faster than the screen.
+    // the frame is repainted as RepaintThrottle says.
     void set(const std::string& text);
 
     // Repaints the caption's strip now, for example before a notice, which
     // shows the caption as it stands.
     void repaintNow();
 
-    static constexpr int repaintInterval = 20; // milliseconds
-
 private:
     QPointer<QGroupBox> m_frame;
-    QElapsedTimer m_sinceRepaint;
+    RepaintThrottle m_throttle;
     // Set while a repaint is scheduled; shared with the timer, which may
     // fire after this object has gone.
     std::shared_ptr<bool> m_repaintScheduled = std::make_shared<bool>(false);

@@ -1,6 +1,6 @@
 #include "ui/win32/ControlSet.h"
 
-#include "platform/NativePath.h"
+#include "platform/WideText.h"
 
 #include <oleacc.h>
 
@@ -95,7 +95,7 @@ ControlSet::ControlSet(HWND window, const layout::Window& table, const Maker& ma
         if (made == nullptr) {
             const Native native = nativeControl(control);
             made = CreateWindowExW(
-                native.extendedStyle, native.className, widePath(std::string(control.text)).c_str(),
+                native.extendedStyle, native.className, wideText(std::string(control.text)).c_str(),
                 WS_CHILD | WS_VISIBLE | native.style, 0, 0, 0, 0, window,
                 reinterpret_cast<HMENU>(INT_PTR(controlId)), GetModuleHandleW(nullptr), nullptr);
         }

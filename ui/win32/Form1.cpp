@@ -1,9 +1,9 @@
 #include "ui/win32/Form1.h"
 
 #include "platform/Failure.h"
-#include "platform/NativePath.h"
-#include "platform/win32/WideText.h"
+#include "platform/WideText.h"
 #include "platform/win32/Win32WindowServices.h"
+#include "platform/win32/WindowText.h"
 #include "ui/win32/Form2.h"
 
 #include <commctrl.h>
@@ -13,7 +13,7 @@ namespace tarvolin {
 Form1::Form1(Win32WindowServices& services) : m_services(services)
 {
     const layout::Window& table = layout::form1;
-    create(L"TarvolinForm1", widePath(std::string(table.caption)).c_str(), style, 0);
+    create(L"TarvolinForm1", wideText(std::string(table.caption)).c_str(), style, 0);
     m_controls = std::make_unique<ControlSet>(
         handle(), table, [this](const layout::Control& c, int id) { return makeList(c, id); });
 
@@ -181,7 +181,7 @@ std::string Form1::text(std::string_view control) const
 
 void Form1::setText(std::string_view control, const std::string& text)
 {
-    SetWindowTextW((*m_controls)[control], widePath(text).c_str());
+    SetWindowTextW((*m_controls)[control], wideText(text).c_str());
 }
 
 std::string Form1::lab1Caption() const
@@ -197,7 +197,7 @@ void Form1::setLab1Caption(const std::string& caption)
 void Form1::setLab1ToolTip(const std::string& toolTip)
 {
     m_lab1ToolTip = toolTip;
-    const std::wstring wide = widePath(toolTip);
+    const std::wstring wide = wideText(toolTip);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = handle();
@@ -239,7 +239,7 @@ std::string Form1::dir1Path() const
 bool Form1::setDir1Path(const std::string& folder)
 {
     try {
-        m_dir1->setPath(widePath(folder));
+        m_dir1->setPath(wideText(folder));
         return true;
     } catch (const Failure&) {
         return false;
@@ -253,7 +253,7 @@ std::string Form1::file1Path() const
 
 void Form1::setFile1Path(const std::string& folder)
 {
-    m_file1->setPath(widePath(folder));
+    m_file1->setPath(wideText(folder));
 }
 
 int Form1::file1EntryCount() const
@@ -269,19 +269,16 @@ std::string Form1::file1FileName() const
 void Form1::setFrame3Caption(const std::string& caption)
 {
     // The caption changes at once, for every piece, but without the frame's
-    // own repaint of its whole area; its strip is repainted at most once in
-    // repaintInterval, and a repaint skipped is made up when the interval is
-    // over: a caption painted for each of thousands of small pieces would
-    // cost more than the pieces themselves.
+    // own repaint of its whole area; its strip is repainted as
+    // RepaintThrottle says.
     DefWindowProcW((*m_controls)["Frame3"], WM_SETTEXT, 0,
-                   reinterpret_cast<LPARAM>(widePath(caption).c_str()));
-    const ULONGLONG now = GetTickCount64();
-    if (now - m_captionPainted >= repaintInterval) {
+                   reinterpret_cast<LPARAM>(wideText(caption).c_str()));
+    const RepaintThrottle::Clock::time_point now = RepaintThrottle::Clock::now();
+    if (m_throttle.paintNow(now)) {
         repaintCaption();
     } else if (!m_repaintScheduled) {
         m_repaintScheduled = true;
-        SetTimer(handle(), repaintTimer,
-                 static_cast<UINT>(repaintInterval - (now - m_captionPainted)), nullptr);
+        SetTimer(handle(), repaintTimer, static_cast<UINT>(m_throttle.wait(now).count()), nullptr);
     }
 }
 
@@ -296,7 +293,7 @@ void Form1::repaintCaption()
                                    layout::twipsToPixels(layout::form1.control("Drive1").twips.top),
                                    static_cast<int>(GetDpiForWindow(handle())));
     RedrawWindow(handle(), &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    m_captionPainted = GetTickCount64();
+    m_throttle.painted(RepaintThrottle::Clock::now());
 }
 
 void Form1::onTimer()

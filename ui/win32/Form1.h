@@ -5,6 +5,7 @@
 #include "platform/win32/FileList.h"
 #include "ui/MainWindowBehaviour.h"
 #include "ui/MainWindowView.h"
+#include "ui/RepaintThrottle.h"
 #include "ui/win32/ControlSet.h"
 #include "ui/win32/TaskbarProgress.h"
 #include "ui/win32/Window.h"
@@ -97,9 +98,8 @@ private:
     std::unique_ptr<TaskbarProgress> m_taskbar;
     // The progress caption's repaints: when the last was, and whether the
     // timer will make up one skipped.
-    static constexpr ULONGLONG repaintInterval = 20; // milliseconds
     static constexpr UINT_PTR repaintTimer = 1;
-    ULONGLONG m_captionPainted = 0;
+    RepaintThrottle m_throttle;
     bool m_repaintScheduled = false;
 };
 

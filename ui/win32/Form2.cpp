@@ -1,6 +1,6 @@
 #include "ui/win32/Form2.h"
 
-#include "platform/NativePath.h"
+#include "platform/WideText.h"
 
 #include <olectl.h>
 #include <shlwapi.h>
@@ -41,7 +41,7 @@ void Form2::Release::operator()(IPicture* picture) const
 Form2::Form2() : m_emblem(loadEmblem())
 {
     const layout::Window& table = layout::form2;
-    create(L"TarvolinForm2", widePath(std::string(table.caption)).c_str(), style, 0);
+    create(L"TarvolinForm2", wideText(std::string(table.caption)).c_str(), style, 0);
     m_controls = std::make_unique<ControlSet>(handle(), table);
     const int dpi = static_cast<int>(GetDpiForWindow(handle()));
     const RECT r = ControlSet::windowRect(table, style, 0, dpi);

@@ -22,13 +22,13 @@ protected:
     TempDir dir;
 };
 
-TEST_F(FileListTest, ShowsTheFilesButHiddenAndSystemOnesSorted)
+// Which files show, and in which order, is the folder model's (FolderModelTest).
+TEST_F(FileListTest, ShowsTheFolderModelsFiles)
 {
-    for (const char* name : {"b.txt", "A.bin", "视频.avi", "hidden.dat", "system.dat", "c"})
+    for (const char* name : {"b.txt", "A.bin", "视频.avi", "hidden.dat", "c"})
         testsupport::writeFile(dir / name, "x");
     fs::create_directory(dir.path() / "folder");
     SetFileAttributesW((dir.path() / "hidden.dat").c_str(), FILE_ATTRIBUTE_HIDDEN);
-    SetFileAttributesW((dir.path() / "system.dat").c_str(), FILE_ATTRIBUTE_SYSTEM);
 
     list.setPath(dir.path().wstring());
     EXPECT_EQ(list.path(), dir.path().wstring());

@@ -4,7 +4,7 @@
 // notices. Runs under Wine on a virtual display, code page 936.
 
 #include "ui/win32/Form1.h"
-#include "platform/NativePath.h"
+#include "platform/WideText.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/Win32TestWindow.h"
 #include "tests/support/Win32Windows.h"
@@ -39,7 +39,7 @@ protected:
     void click(std::string_view button) { SendMessageW(control(button), BM_CLICK, 0, 0); }
     void setText(std::string_view name, const std::string& value)
     {
-        SetWindowTextW(control(name), tarvolin::widePath(value).c_str());
+        SetWindowTextW(control(name), tarvolin::wideText(value).c_str());
     }
     // Picks the drive whose list text starts with letter, as the user would.
     void pickDrive(wchar_t letter)
