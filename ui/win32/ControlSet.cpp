@@ -70,7 +70,7 @@ void nameForScreenReaders(const layout::Window& table, const std::vector<HWND>& 
         const layout::Control& control = table.controls[i];
         if (!layout::takesFocus(control.kind))
             continue;
-        const std::wstring name = widePath(std::string(table.accessibleName(control)));
+        const std::wstring name = wideText(table.accessibleName(control));
         services->SetHwndPropStr(controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                  PROPID_ACC_NAME, name.c_str());
     }

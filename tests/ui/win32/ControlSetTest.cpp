@@ -5,7 +5,7 @@
 #include "tests/support/Win32TestWindow.h"
 #include "tests/support/Win32Windows.h"
 
-#include "platform/win32/WideText.h"
+#include "platform/WideText.h"
 
 #include <gtest/gtest.h>
 
