@@ -11,8 +11,10 @@ namespace tarvolin {
 
 PieceCopier::PieceCopier(SplitHost& host, PieceBuffer& buffer) : m_host(host), m_buffer(buffer) {}
 
-void PieceCopier::copy(InputFile& source, OutputFile& piece, std::int64_t count)
+void PieceCopier::copy(InputFile& source, OutputFile& piece, std::int64_t count,
+                       const std::function<void(std::int64_t copied)>& progress)
 {
+    const std::int64_t total = count;
     while (count > 0) {
         const auto now = static_cast<std::size_t>(std::min<std::int64_t>(count, step));
         const std::size_t copied = m_inSystem ? source.copyTo(piece, now) : 0;
@@ -25,8 +27,11 @@ void PieceCopier::copy(InputFile& source, OutputFile& piece, std::int64_t count)
             piece.write(m_buffer.data(), m_buffer.size());
         }
         count -= static_cast<std::int64_t>(now);
-        if (count > 0 && std::chrono::steady_clock::now() - m_lastPump >= pumpInterval)
+        if (count > 0 && std::chrono::steady_clock::now() - m_lastPump >= pumpInterval) {
+            if (progress)
+                progress(total - count);
             pumpEvents();
+        }
     }
 }
 

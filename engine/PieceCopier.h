@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 namespace tarvolin {
 
@@ -27,8 +28,10 @@ public:
 
     PieceCopier(SplitHost& host, PieceBuffer& buffer);
 
-    // Copies the next count bytes of source to the end of piece.
-    void copy(InputFile& source, OutputFile& piece, std::int64_t count);
+    // Copies the next count bytes of source to the end of piece. Before each
+    // pump inside the piece, progress (if given) learns the bytes copied so far.
+    void copy(InputFile& source, OutputFile& piece, std::int64_t count,
+              const std::function<void(std::int64_t copied)>& progress = {});
 
     // Pumps the window's events now; the interval starts anew.
     void pumpEvents();

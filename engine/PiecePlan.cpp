@@ -10,7 +10,7 @@ namespace {
 
 [[noreturn]] void throwTooManyPieces()
 {
-    throw Failure(std::string(overflowDescription) + "：需要分割成的文件超过 32767 个");
+    throwOverflow("需要分割成的文件超过 32767 个");
 }
 
 // The smallest whole number not below fileLength / splitsize, limited to
@@ -40,11 +40,13 @@ std::int32_t PiecePlan::pieceSize(std::int32_t index) const
 {
     if (index < m_count)
         return m_splitsize;
+    const char* const limit = "最后一个分割文件的大小最大只能是 2147483647 字节";
     const std::int64_t before =
-        checkedMul(std::int64_t{checkedSub(m_count, std::int32_t{1})}, std::int64_t{m_splitsize});
-    const std::int64_t last = checkedSub(m_fileLength, before);
+        checkedMul(std::int64_t{checkedSub(m_count, std::int32_t{1}, limit)},
+                   std::int64_t{m_splitsize}, limit);
+    const std::int64_t last = checkedSub(m_fileLength, before, limit);
     if (last < INT32_MIN || last > INT32_MAX)
-        throw Failure(overflowDescription);
+        throwOverflow(limit);
     return static_cast<std::int32_t>(last);
 }
 

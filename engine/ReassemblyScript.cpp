@@ -54,7 +54,7 @@ std::string ReassemblyScript::bareName(const std::string& path)
     std::size_t start = 0;
     for (std::size_t i = 0; i < path.size(); ++i) {
         if ((static_cast<unsigned char>(path[i]) & 0xC0) != 0x80)
-            position = checkedAdd(position, std::int16_t{1});
+            position = checkedAdd(position, std::int16_t{1}, "路径最长只能有 32767 个字符");
         if (FileServices::isSeparator(path[i]))
             start = i + 1;
     }

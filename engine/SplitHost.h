@@ -19,6 +19,13 @@ public:
     // Handles every window event that is pending, then returns. A handler
     // run from here may start another split or end the program.
     virtual void pumpEvents() = 0;
+
+    // The share of the run done, from 0 to 1, with every progress caption,
+    // and once more, marked failed, before the run's error notice; the run
+    // ends with endProgress. For a progress display beyond the caption (the
+    // task-bar button); none by default.
+    virtual void setProgressShare(double /*share*/, bool /*failed*/) {}
+    virtual void endProgress() {}
 };
 
 } // namespace tarvolin

@@ -14,6 +14,7 @@
 #include "platform/OutputFile.h"
 
 #include <new>
+#include <optional>
 
 namespace tarvolin {
 
@@ -22,6 +23,8 @@ namespace {
 const char* const tooSmallNotice = "朋友！“被分割文件”比“分割后文件”还小，请重新设置吧！";
 const char* const negativeSizeNotice = "朋友！“分割后文件”的大小必须大于0，请重新设置吧！";
 const std::string errorNoticePrefix = "错误提示信息:";
+// The size check needs splitsize + 1, which the largest 32-bit size overflows.
+const char* const pieceSizeLimit = "分割后文件最大只能是 2147483646 字节";
 
 std::string completionNotice(std::int32_t count, const std::string& scriptPath)
 {
@@ -58,9 +61,11 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
         host.showNotice(negativeSizeNotice);
         return false;
     }
+    double share = 0; // of the run done, as the caption last showed it
+    std::optional<std::string> failure;
     try {
         const std::int64_t fileLength = FileServices::fileLength(sfile);
-        if (!(fileLength > checkedAdd(splitsize, std::int32_t{1}))) {
+        if (!(fileLength > checkedAdd(splitsize, std::int32_t{1}, pieceSizeLimit))) {
             host.showNotice(tooSmallNotice);
             return false;
         }
@@ -77,31 +82,45 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
             ReassemblyScript::write(scriptPath, {}, sourceIdentity);
 
         PieceCopier copier(host, buffer);
-        for (std::int32_t i = 1; i <= plan.count(); i = checkedAdd(i, std::int32_t{1})) {
+        for (std::int32_t i = 1; i <= plan.count();
+             i = checkedAdd(i, std::int32_t{1}, "分割文件的序号最大只能是 2147483647")) {
             const std::string piecePath = PiecePlan::piecePath(oname, i);
+            // Pieces done, with the share of this one, over the piece count.
+            const auto showProgress = [&](double piecesDone) {
+                share = piecesDone / static_cast<double>(plan.count());
+                host.setProgressCaption("正在处理:" + piecePath + " " +
+                                        NumberServices::percentText(share));
+                host.setProgressShare(share, false);
+            };
+            const std::int32_t size = plan.pieceSize(i);
             OutputFile piece(piecePath, sourceIdentity);
-            copier.copy(source, piece, plan.pieceSize(i));
+            copier.copy(source, piece, size, [&](std::int64_t copied) {
+                showProgress(i - 1 + static_cast<double>(copied) / static_cast<double>(size));
+            });
             if (i == plan.count())
                 source.close();
             piece.close();
 
-            const double done = static_cast<double>(i) / static_cast<double>(plan.count());
-            host.setProgressCaption("正在处理:" + piecePath + " " +
-                                    NumberServices::percentText(done));
+            showProgress(i);
             copier.pumpEvents();
         }
 
         ReassemblyScript::write(scriptPath, scriptText, sourceIdentity);
         host.showNotice(completionNotice(plan.count(), scriptPath));
-    } catch (const Failure& failure) {
-        host.showNotice(errorNoticePrefix + failure.description());
+    } catch (const Failure& failed) {
+        failure = failed.description();
     } catch (const std::bad_alloc&) {
-        host.showNotice(errorNoticePrefix + "内存不足，无法继续分割");
+        failure = "内存不足，无法继续分割";
     } catch (const std::exception& unexpected) {
-        host.showNotice(errorNoticePrefix + unexpected.what());
+        failure = unexpected.what();
     } catch (...) {
-        host.showNotice(errorNoticePrefix + "发生了未知的错误");
+        failure = "发生了未知的错误";
     }
+    if (failure) {
+        host.setProgressShare(share, true);
+        host.showNotice(errorNoticePrefix + *failure);
+    }
+    host.endProgress();
     return true;
 }
 

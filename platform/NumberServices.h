@@ -13,7 +13,8 @@ public:
     // The user's decimal separator, for example "." or ",".
     static std::string decimalSeparator();
 
-    // A 32-bit number from text: blanks around it ignored, an optional sign,
+    // A 32-bit number from text: blanks around it ignored (every Unicode
+    // blank, the ideographic space U+3000 too), an optional sign,
     // decimal digits, optionally the decimal separator and further digits;
     // a fraction is rounded to the nearest integer, an exact half to the even
     // one. Full-width digits (０..９) count as the digits 0..9. Empty text, anything else, or a

@@ -10,21 +10,21 @@ namespace {
 
 // The main window. Containers come before what they hold.
 constexpr Control form1Controls[] = {
-    // name       kind                 container  text                      left   top  width height
-    // tab
+    // name, kind, container, text, {left, top, width, height}, tab index, and
+    // what a screen reader names it by: the label beside it, or a spoken name
     {"Frame1", Kind::Frame, "Form1", "", {0, -60, 7095, 4875}, 0},
     {"Frame3", Kind::Frame, "Frame1", "请选择要分割的文件:", {120, 130, 6855, 3120}, 3},
-    {"Drive1", Kind::DriveList, "Frame3", "", {120, 240, 3135, 300}, 4},
-    {"Dir1", Kind::FolderList, "Frame3", "", {120, 600, 3135, 2400}, 5},
-    {"File1", Kind::FileList, "Frame3", "", {3360, 240, 3375, 2790}, 6},
+    {"Drive1", Kind::DriveList, "Frame3", "", {120, 240, 3135, 300}, 4, "", "驱动器"},
+    {"Dir1", Kind::FolderList, "Frame3", "", {120, 600, 3135, 2400}, 5, "", "文件夹"},
+    {"File1", Kind::FileList, "Frame3", "", {3360, 240, 3375, 2790}, 6, "", "文件"},
     {"Frame4", Kind::Frame, "Frame1", "分割配置信息:", {120, 3360, 6855, 1335}, 7},
     {"Label3", Kind::Label, "Frame4", "将要被分割文件名：", {120, 240, 1695, 255}, 8},
-    {"Lab1", Kind::Label, "Frame4", "", {1680, 240, 5055, 255}, 9},
+    {"Lab1", Kind::Label, "Frame4", "", {1680, 240, 5055, 255}, 9, "Label3"},
     {"Label5", Kind::Label, "Frame4", "分割后文件的大小：", {120, 600, 1695, 255}, 10},
-    {"Text1", Kind::TextBox, "Frame4", "", {1680, 600, 2535, 270}, 11},
+    {"Text1", Kind::TextBox, "Frame4", "", {1680, 600, 2535, 270}, 11, "Label5"},
     {"Label6", Kind::Label, "Frame4", "单位：bytes/字节", {4320, 600, 1455, 255}, 12},
     {"Label7", Kind::Label, "Frame4", "分割后文件保存在：", {120, 960, 1695, 255}, 13},
-    {"Text2", Kind::TextBox, "Frame4", "", {1680, 960, 5055, 290}, 14},
+    {"Text2", Kind::TextBox, "Frame4", "", {1680, 960, 5055, 290}, 14, "Label7"},
     {"Frame2", Kind::Frame, "Form1", "", {0, 4800, 7095, 735}, 1},
     {"Command3", Kind::CommandButton, "Frame2", "开始分割", {120, 240, 1935, 375}, 2},
     {"Command1", Kind::CommandButton, "Frame2", "关闭", {2640, 240, 1815, 375}, 15},
@@ -80,6 +80,15 @@ const Control& Window::control(std::string_view controlName) const
     if (found == nullptr)
         throw std::out_of_range(std::string(name) + " has no control " + std::string(controlName));
     return *found;
+}
+
+std::string_view Window::accessibleName(const Control& c) const
+{
+    if (!c.spokenName.empty())
+        return c.spokenName;
+    if (!c.labelledBy.empty())
+        return control(c.labelledBy).text;
+    return c.text;
 }
 
 Rect Window::twipsInClient(const Control& c) const

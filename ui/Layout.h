@@ -70,6 +70,11 @@ struct Control
     std::string_view text;      // caption or initial text; empty for none
     Rect twips;                 // from the top-left corner of the container
     int tabIndex;               // noTabIndex for the image
+    // What a screen reader names it by, beside its own caption: the label
+    // that names it (the label's name in the table), or a name that is
+    // spoken only, never drawn. Empty for neither.
+    std::string_view labelledBy = {};
+    std::string_view spokenName = {};
 
     constexpr Rect pixels(int dpi = defaultDpi) const { return toPixels(twips, dpi); }
 };
@@ -96,6 +101,10 @@ struct Window
     const Control* find(std::string_view controlName) const;
     // The control named name; the name must exist.
     const Control& control(std::string_view controlName) const;
+
+    // The name a screen reader gives c: its spoken name, else the caption
+    // of the label that names it, else its own caption ("开始分割").
+    std::string_view accessibleName(const Control& c) const;
 
     // The control's place measured from the window's client area rather
     // than from its container (for a toolkit whose frames hold no child

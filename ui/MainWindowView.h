@@ -51,6 +51,8 @@ public:
     // Frame3's caption: the progress text of a running split.
     virtual void setFrame3Caption(const std::string& caption) = 0;
     void setProgressCaption(const std::string& text) final { setFrame3Caption(text); }
+    // setProgressShare and endProgress (SplitHost): the Win32 window shows
+    // the share on its task-bar button.
 
     // A modal notice over the main window: the exclamation icon, one OK
     // button, the caption "Tarvolin". Returns when the user dismissed it.

@@ -1,5 +1,7 @@
 #include "platform/qt/DriveListBox.h"
 
+#include "platform/qt/DriveListAccessible.h"
+
 #include <QSignalBlocker>
 #include <QSocketNotifier>
 
@@ -10,6 +12,7 @@ namespace tarvolin {
 
 DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent)
 {
+    DriveListAccessible::install();
     // Every choice counts, the drive already chosen too: it brings the
     // folder list back to that drive's root from wherever it went.
     connect(this, &QComboBox::activated, this, &DriveListBox::changed);

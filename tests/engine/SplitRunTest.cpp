@@ -1,5 +1,6 @@
 #include "engine/SplitRun.h"
 #include "engine/PieceBuffer.h"
+#include "platform/NumberServices.h"
 #include "tests/support/RecordingHost.h"
 #include "tests/support/ScriptRunner.h"
 #ifndef _WIN32
@@ -159,13 +160,19 @@ TEST_F(SplitRun, FailuresBeforeAnyPieceWriteNothing)
         std::string sfile;
         std::int32_t splitsize;
         std::string word;
+        std::string oname = "out";
     };
+    // An arithmetic failure says what failed and the limit.
     for (const Case& c :
-         {Case{dir / "two.bin", 0, "除数为零"}, Case{dir / "many.bin", 1, "溢出"},
-          Case{dir / "big.bin", INT32_MAX, "溢出"}, Case{dir / "missing.bin", 10, "missing.bin"},
-          Case{"", 10, "没有指定"}, Case{dir.path().string(), 10, "文件夹"}}) {
+         {Case{dir / "two.bin", 0, "除数为零：分割后文件的大小不能为 0"},
+          Case{dir / "many.bin", 1, "数值计算溢出：需要分割成的文件超过 32767 个"},
+          Case{dir / "big.bin", INT32_MAX, "数值计算溢出：分割后文件最大只能是 2147483646 字节"},
+          Case{dir / "big.bin", 1, "数值计算溢出：路径最长只能有 32767 个字符",
+               std::string(32768, 'x')},
+          Case{dir / "missing.bin", 10, "missing.bin"}, Case{"", 10, "没有指定"},
+          Case{dir.path().string(), 10, "文件夹"}}) {
         host.notices.clear();
-        EXPECT_TRUE(split(c.sfile, c.splitsize, dir / "out")) << c.sfile;
+        EXPECT_TRUE(split(c.sfile, c.splitsize, dir / c.oname)) << c.sfile;
         expectErrorNotice({c.word});
     }
     EXPECT_EQ(listFolder(dir.path()), (std::vector<std::string>{"big.bin", "many.bin", "two.bin"}));
@@ -755,11 +762,12 @@ TEST_F(SplitRun, LongChineseAndOddNamesSplitOrAreRefusedClearly)
     expectErrorNotice({"无法创建文件", "文件名太长"});
 }
 
-TEST_F(SplitRun, WindowEventsArePumpedDuringALongPiece)
+TEST_F(SplitRun, WindowEventsArePumpedAndProgressShownDuringALongPiece)
 {
     // A slow disk: every step of the copy takes 20 ms, or longer than the
     // pump interval. Pieces of 4 MiB take four steps each, so events are
-    // pumped inside the piece too; at 70 ms a step, after every step.
+    // pumped inside the piece too (at 70 ms a step, after every step), and
+    // the caption shows how far the piece has come.
     class SlowDisk : public tarvolin::SystemCalls
     {
     public:
@@ -780,6 +788,9 @@ TEST_F(SplitRun, WindowEventsArePumpedDuringALongPiece)
         SlowDisk slow(ms);
         std::vector<std::uintmax_t> sizesAtPumps;
         host.pumps = 0;
+        host.captions.clear();
+        host.shares.clear();
+        host.progressEnds = 0;
         host.onPump = [&](int) { sizesAtPumps.push_back(fs::file_size(dir / "a.bin.000")); };
         ASSERT_TRUE(split(dir / "a.bin", 4 << 20, dir / "a.bin"));
         EXPECT_EQ(readFile(dir / "a.bin.000"), source.substr(0, 4 << 20));
@@ -792,6 +803,37 @@ TEST_F(SplitRun, WindowEventsArePumpedDuringALongPiece)
             EXPECT_EQ(sizesAtPumps.front(), std::uintmax_t{1} << 20);
         }
     }
+
+    // Each piece ends on the text it always had; before it, only captions of
+    // that piece whose share grows and stays below the piece's end.
+    const std::vector<std::pair<std::string, double>> ends{
+        {"a.bin.000", 33.33}, {"a.bin.001", 66.67}, {"a.bin.002", 100.0}};
+    const auto endText = [&](std::size_t piece) {
+        return "正在处理:" + dir / ends[piece].first + " " +
+               tarvolin::NumberServices::percentText(ends[piece].second / 100, ".");
+    };
+    std::size_t piece = 0;
+    int insideFirst = 0;
+    double shown = 0;
+    for (const std::string& caption : host.captions) {
+        ASSERT_LT(piece, ends.size()) << caption;
+        if (caption == endText(piece)) {
+            shown = ends[piece++].second;
+            continue;
+        }
+        const std::string prefix = "正在处理:" + dir / ends[piece].first + " ";
+        ASSERT_TRUE(startsWith(caption, prefix)) << caption;
+        const double percent = std::stod(caption.substr(prefix.size()));
+        EXPECT_GT(percent, shown) << caption;
+        EXPECT_LT(percent, ends[piece].second) << caption;
+        shown = percent;
+        insideFirst += piece == 0;
+    }
+    EXPECT_EQ(piece, ends.size());
+    EXPECT_GT(insideFirst, 0) << "no caption inside the first piece";
+    EXPECT_EQ(host.shares.size(), host.captions.size());
+    EXPECT_EQ(host.shares.back(), std::make_pair(1.0, false));
+    EXPECT_EQ(host.progressEnds, 1);
 }
 
 // Each system call of the run made to misbehave once: the run either goes
@@ -865,6 +907,7 @@ TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
         writeFile(dir / "a.bin", source);
         writeFile(dir / "a.bin.000", std::string(500, 'x')); // an older, longer piece
         host.notices.clear();
+        host.shares.clear();
         const bool viaCopy = c.fault.call == Call::copyFileRange;
         {
             // Where the copy is not the fault, the system refuses it, so that
@@ -887,6 +930,8 @@ TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
                         host.notices[0].find(c.notice) != std::string::npos)
                 << context << ": " << host.notices[0];
             EXPECT_FALSE(fs::exists(dir / "a.bin.BAT") && c.wholePieces < 3) << context;
+            // The progress beyond the caption shows the failure while its notice shows.
+            EXPECT_EQ(host.shares.back(), std::make_pair(c.wholePieces / 3.0, true)) << context;
         }
         for (int i = 0; i < c.wholePieces; ++i) {
             EXPECT_EQ(readFile(dir / ("a.bin.00" + std::to_string(i))), source.substr(i * 100, 100))

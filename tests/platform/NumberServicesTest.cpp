@@ -50,9 +50,20 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{" -１２.５ ", -12}, ParseCase{"1０2４", 1024},
                     ParseCase{"２１４７４８３６４８", std::nullopt},
                     ParseCase{"１２ａ", std::nullopt}, ParseCase{"＋５", std::nullopt},
-                    ParseCase{"１２．５", std::nullopt}, ParseCase{"　１２", std::nullopt},
-                    ParseCase{"\xEF\xBC", std::nullopt}, ParseCase{"\xEF\xBC\x9A", std::nullopt},
+                    ParseCase{"１２．５", std::nullopt}, ParseCase{"\xEF\xBC", std::nullopt},
+                    ParseCase{"\xEF\xBC\x9A", std::nullopt},
                     ParseCase{"\xEF\xBC\x8F", std::nullopt}, ParseCase{"１\xEF", std::nullopt}));
+
+// Every Unicode blank around the number is a blank: the ideographic space
+// that Chinese input methods type, no-break and typographic spaces, line
+// ends. Inside the number, or a broken sequence, it is still no number.
+INSTANTIATE_TEST_SUITE_P(
+    UnicodeBlanks, NumberFromText,
+    testing::Values(ParseCase{"\u3000100000", 100000}, ParseCase{"１２\u3000\u3000", 12},
+                    ParseCase{"\u00A0\u2003-7\u202F\u205F\r\n", -7},
+                    ParseCase{"\u30001\u30002", std::nullopt}, ParseCase{"\u3000", std::nullopt},
+                    ParseCase{"\u200B5", std::nullopt}, ParseCase{"5\xE3\x80", std::nullopt},
+                    ParseCase{"\x80\x80\x80" "5", std::nullopt}));
 
 TEST(NumberServices, DecimalSeparatorIsTheCallersOrTheLocales)
 {

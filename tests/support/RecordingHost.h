@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -15,6 +16,8 @@ class RecordingHost : public tarvolin::SplitHost
 public:
     void showNotice(const std::string& text) override { notices.push_back(text); }
     void setProgressCaption(const std::string& text) override { captions.push_back(text); }
+    void setProgressShare(double share, bool failed) override { shares.push_back({share, failed}); }
+    void endProgress() override { ++progressEnds; }
     void pumpEvents() override
     {
         ++pumps;
@@ -24,6 +27,8 @@ public:
 
     std::vector<std::string> notices;
     std::vector<std::string> captions;
+    std::vector<std::pair<double, bool>> shares; // share done, failed
+    int progressEnds = 0;
     int pumps = 0;
     // Called from the event pump with the number of pieces written so far.
     std::function<void(int)> onPump;

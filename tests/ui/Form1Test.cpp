@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPaintEvent>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -191,6 +192,28 @@ TEST_F(MainWindow, ControlsKeepTheirPlaceWhenTheWindowIsResized)
     form.resize(200, 100);
     QApplication::processEvents();
     EXPECT_EQ(control("File1")->geometry(), pixels(layout::form1.control("File1"), dpi));
+
+    // Shrunk and enlarged again, every control shows again where it was:
+    // visible and painted, not an empty stretch of the window's colour.
+    const QSize whole = tarvolin::pixelRect(layout::form1.client, dpi).size();
+    form.resize(300, 200);
+    QApplication::processEvents();
+    form.resize(whole);
+    QApplication::processEvents();
+    const QImage shown = form.grab().toImage();
+    for (const layout::Control& c : layout::form1.controls) {
+        QWidget* widget = control(std::string(c.name).c_str());
+        EXPECT_TRUE(widget->isVisible()) << c.name;
+        if (c.kind == layout::Kind::Label && c.text.empty())
+            continue; // an empty label draws nothing
+        const QRect place =
+            QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size()) & shown.rect();
+        QSet<QRgb> colours;
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            for (int x = place.left(); x <= place.right(); ++x)
+                colours.insert(shown.pixel(x, y));
+        EXPECT_GT(colours.size(), 1) << c.name << " is not painted";
+    }
 }
 
 TEST_F(MainWindow, SplitShowsProgressInFrame3AndKeepsTheLastText)

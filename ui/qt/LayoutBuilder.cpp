@@ -217,6 +217,15 @@ void buildFromLayout(QWidget& window, const layout::Window& table, const Control
         setUpControl(control, widget);
         widget->setObjectName(qText(control.name));
     }
+    // A screen reader's names: a label names its buddy, so the label's text
+    // and the name stay one; a spoken name is the control's own.
+    for (const layout::Control& control : table.controls) {
+        QWidget* widget = findControl(window, control.name);
+        if (!control.labelledBy.empty())
+            as<QLabel>(findControl(window, control.labelledBy))->setBuddy(widget);
+        if (!control.spokenName.empty())
+            widget->setAccessibleName(qText(control.spokenName));
+    }
     const int dpi = fittingDpi(window, table);
     window.setGeometry(pixelRect(table.client, dpi));
     placeControls(window, table, dpi);

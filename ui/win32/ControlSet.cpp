@@ -4,6 +4,8 @@
 #include "platform/win32/DpiFunctions.h"
 #include "ui/win32/ChineseFont.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -51,6 +53,30 @@ HFONT messageFont(int dpi)
     return CreateFontIndirectW(&font);
 }
 
+// Gives every control that takes the focus the name a screen reader reads
+// (a field its label's text, a list its spoken name, a button its caption),
+// whatever static text lies before it. MSAA's own guess takes the text
+// created just before a control: none for the folder and file lists, and
+// the progress caption for the drive list.
+void nameForScreenReaders(const layout::Window& table, const std::vector<HWND>& controls)
+{
+    // S_FALSE or a different threading model: COM is usable all the same.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&services))))
+        return;
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const layout::Control& control = table.controls[i];
+        if (!layout::takesFocus(control.kind))
+            continue;
+        const std::wstring name = wideText(table.accessibleName(control));
+        services->SetHwndPropStr(controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                 PROPID_ACC_NAME, name.c_str());
+    }
+    services->Release();
+}
+
 } // namespace
 
 ControlSet::ControlSet(HWND window, const layout::Window& table, const Maker& make)
@@ -85,6 +111,7 @@ ControlSet::ControlSet(HWND window, const layout::Window& table, const Maker& ma
             SetWindowPos(m_controls[i], HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    nameForScreenReaders(table, m_controls);
 }
 
 ControlSet::~ControlSet()

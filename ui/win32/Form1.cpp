@@ -36,6 +36,7 @@ Form1::Form1(Win32WindowServices& services) : m_services(services)
     SetWindowPos(handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     layOut(dpi);
+    m_taskbar = std::make_unique<TaskbarProgress>(handle());
 
     // All three lists start on the current folder.
     std::wstring here(GetCurrentDirectoryW(0, nullptr), L'\0');
@@ -315,6 +316,16 @@ void Form1::onTimer()
     KillTimer(handle(), repaintTimer);
     m_repaintScheduled = false;
     repaintCaption();
+}
+
+void Form1::setProgressShare(double share, bool failed)
+{
+    m_taskbar->show(share, failed);
+}
+
+void Form1::endProgress()
+{
+    m_taskbar->clear();
 }
 
 void Form1::showNotice(const std::string& text)

@@ -7,6 +7,7 @@
 #include "ui/MainWindowView.h"
 #include "ui/RepaintThrottle.h"
 #include "ui/win32/ControlSet.h"
+#include "ui/win32/TaskbarProgress.h"
 #include "ui/win32/Window.h"
 
 #include <memory>
@@ -64,6 +65,8 @@ public:
     int file1EntryCount() const override;
     std::string file1FileName() const override;
     void setFrame3Caption(const std::string& caption) override;
+    void setProgressShare(double share, bool failed) override;
+    void endProgress() override;
     void showNotice(const std::string& text) override;
     void pumpEvents() override;
     void endProgram() override;
@@ -93,6 +96,7 @@ private:
     // The control that had the focus when the window was last deactivated.
     HWND m_focus = nullptr;
     std::unique_ptr<Form2> m_about;
+    std::unique_ptr<TaskbarProgress> m_taskbar;
     // The progress caption's repaints: when the last was, and whether the
     // timer will make up one skipped.
     static constexpr UINT_PTR repaintTimer = 1;

@@ -59,7 +59,11 @@ Form2::~Form2()
 
 void Form2::show()
 {
+    // A window already shown may lie behind the main window: it comes to the
+    // top of the z-order and, where the system lets it, takes the activation.
     ShowWindow(handle(), SW_SHOWNORMAL);
+    SetWindowPos(handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    BringWindowToTop(handle());
     SetForegroundWindow(handle());
 }
 

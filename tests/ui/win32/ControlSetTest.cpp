@@ -9,9 +9,15 @@
 #include "ui/win32/Form1.h"
 #include "ui/win32/Form2.h"
 
+#include "platform/WideText.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <oleacc.h>
+
+#include <iostream>
+#include <map>
 
 namespace {
 
@@ -114,6 +120,177 @@ TEST(ControlSetTest, WindowsLayOutAtTheScreensResolutionWhereNewerFunctionsAreMi
                   std::abs(static_cast<int>(metrics.lfMessageFont.lfHeight)));
     }
     tarvolin::DpiFunctions::pretendMissing(false);
+}
+
+// Stands in for the system's annotation service: records the names that
+// reach SetHwndPropStr, where Wine's oleacc only says it is not implemented.
+class RecordedNames : public IAccPropServices, public IClassFactory
+{
+public:
+    std::map<HWND, std::wstring> names;
+
+    HRESULT WINAPI QueryInterface(REFIID iid, void** out) override
+    {
+        if (iid == IID_IUnknown || iid == IID_IAccPropServices)
+            *out = static_cast<IAccPropServices*>(this);
+        else if (iid == IID_IClassFactory)
+            *out = static_cast<IClassFactory*>(this);
+        else
+            return *out = nullptr, E_NOINTERFACE;
+        return S_OK;
+    }
+    ULONG WINAPI AddRef() override { return 2; }
+    ULONG WINAPI Release() override { return 1; }
+    HRESULT WINAPI CreateInstance(IUnknown*, REFIID iid, void** out) override
+    {
+        return QueryInterface(iid, out);
+    }
+    HRESULT WINAPI LockServer(BOOL) override { return S_OK; }
+    HRESULT WINAPI SetHwndPropStr(HWND hwnd, DWORD object, DWORD child, MSAAPROPID property,
+                                  LPCWSTR text) override
+    {
+        if (object == static_cast<DWORD>(OBJID_CLIENT) && child == CHILDID_SELF &&
+            property == PROPID_ACC_NAME)
+            names[hwnd] = text;
+        return S_OK;
+    }
+    // Nothing else is called.
+    HRESULT WINAPI SetPropValue(const BYTE*, DWORD, MSAAPROPID, VARIANT) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetPropServer(const BYTE*, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                 AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ClearProps(const BYTE*, DWORD, const MSAAPROPID*, int) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetHwndProp(HWND, DWORD, DWORD, MSAAPROPID, VARIANT) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                     AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ClearHwndProps(HWND, DWORD, DWORD, const MSAAPROPID*, int) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE**, DWORD*) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI DecomposeHwndIdentityString(const BYTE*, DWORD, HWND*, DWORD*, DWORD*) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                      AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID*, int) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE**, DWORD*) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE*, DWORD, HMENU*, DWORD*) override
+    {
+        return E_NOTIMPL;
+    }
+};
+
+// Form1's controls, the lists as the system's plain lists.
+HWND plainList(HWND window, const layout::Control& control, int id)
+{
+    const wchar_t* className = control.kind == layout::Kind::DriveList ? L"COMBOBOX" : L"LISTBOX";
+    return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
+                           window, reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+// Every control that takes the focus carries the name a screen reader reads:
+// a field its label's text, a list its spoken name, a button its caption.
+TEST(ControlSetTest, ControlsThatTakeTheFocusCarryTheirNamesForScreenReaders)
+{
+    testsupport::Win32TestWindow window;
+    const auto make = [&](const layout::Control& c, int id) {
+        return layout::takesFocus(c.kind) && c.kind != layout::Kind::TextBox &&
+                       c.kind != layout::Kind::CommandButton
+                   ? plainList(window.handle(), c, id)
+                   : nullptr;
+    };
+    const std::map<std::string_view, std::string> expected{{"Command3", "开始分割"},
+                                                           {"Drive1", "驱动器"},
+                                                           {"Dir1", "文件夹"},
+                                                           {"File1", "文件"},
+                                                           {"Text1", "分割后文件的大小："},
+                                                           {"Text2", "分割后文件保存在："},
+                                                           {"Command1", "关闭"},
+                                                           {"command2", "关于"}};
+    ASSERT_EQ(layout::focusOrder(layout::form1).size(), expected.size());
+
+    // Read back as a screen reader reads them. Windows answers with the
+    // names; Wine's oleacc keeps no annotations and names a control by its
+    // own text.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // Looked up in oleacc.dll: its import library defines IID_IAccessible
+    // a second time.
+    using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+    const auto accessibleObjectFromWindow =
+        reinterpret_cast<FromWindow>(reinterpret_cast<void (*)()>(
+            GetProcAddress(LoadLibraryW(L"oleacc.dll"), "AccessibleObjectFromWindow")));
+    ASSERT_NE(accessibleObjectFromWindow, nullptr);
+    {
+        ControlSet controls(window.handle(), layout::form1, make);
+        std::string read;
+        bool all = true;
+        for (const auto& [name, spoken] : expected) {
+            IAccessible* accessible = nullptr;
+            BSTR answer = nullptr;
+            VARIANT self{};
+            self.vt = VT_I4;
+            self.lVal = CHILDID_SELF;
+            if (SUCCEEDED(accessibleObjectFromWindow(controls[name], OBJID_CLIENT, IID_IAccessible,
+                                                     reinterpret_cast<void**>(&accessible)))) {
+                accessible->get_accName(self, &answer);
+                accessible->Release();
+            }
+            const std::string got =
+                answer ? tarvolin::utf8Text(std::wstring_view(answer)) : "(none)";
+            SysFreeString(answer);
+            read += std::string(name) + "=" + got + " ";
+            all = all && got == spoken;
+        }
+        if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") == nullptr)
+            EXPECT_TRUE(all) << read;
+        else if (!all)
+            std::cout << "Wine's oleacc does not answer the names given; it reads " << read << "\n";
+    }
+
+    // The names reach the system's call.
+    static RecordedNames recorded;
+    DWORD cookie = 0;
+    ASSERT_EQ(CoRegisterClassObject(CLSID_AccPropServices, static_cast<IClassFactory*>(&recorded),
+                                    CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie),
+              S_OK);
+    {
+        ControlSet controls(window.handle(), layout::form1, make);
+        for (const auto& [name, spoken] : expected)
+            EXPECT_EQ(tarvolin::utf8Text(recorded.names[controls[name]]), spoken) << name;
+        EXPECT_EQ(recorded.names.size(), expected.size());
+    }
+    CoRevokeClassObject(cookie);
 }
 
 } // namespace

@@ -338,8 +338,24 @@ TEST_F(Form1Test, AboutOpensOnceClosesAndOpensAgain)
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(IsWindowVisible(about->handle()));
     EXPECT_EQ(GetWindow(about->handle(), GW_OWNER), nullptr);
+
+    // Pressed again while the About window lies behind the main window, the
+    // button brings it to the front.
+    const auto isAbove = [](HWND upper, HWND lower) {
+        for (HWND below = GetWindow(upper, GW_HWNDNEXT); below != nullptr;
+             below = GetWindow(below, GW_HWNDNEXT)) {
+            if (below == lower)
+                return true;
+        }
+        return false;
+    };
+    SetForegroundWindow(form.handle());
+    SetWindowPos(form.handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ASSERT_TRUE(isAbove(form.handle(), about->handle()));
     click("command2");
     EXPECT_EQ(form.about(), about);
+    EXPECT_TRUE(isAbove(about->handle(), form.handle()));
+    EXPECT_EQ(GetForegroundWindow(), about->handle());
     EXPECT_EQ(
         FindWindowExW(nullptr, FindWindowW(L"TarvolinForm2", nullptr), L"TarvolinForm2", nullptr),
         nullptr);
