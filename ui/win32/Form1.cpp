@@ -5,12 +5,37 @@
 #include "platform/win32/DpiFunctions.h"
 #include "platform/win32/Win32WindowServices.h"
 #include "platform/win32/WindowText.h"
+#include "ui/PathShortening.h"
 #include "ui/win32/Form2.h"
 
+#include <climits>
 #include <commctrl.h>
 #include <dbt.h>
 
 namespace tarvolin {
+
+namespace {
+
+// text as control shows it in its font within width pixels: whole where
+// it fits, else shortened in the middle of its folders.
+std::wstring shortenedFor(HWND control, const std::string& text, int width)
+{
+    HDC dc = GetDC(control);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    const PathShortening shortening([dc](std::string_view utf8) {
+        const std::wstring wide = wideText(std::string(utf8));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
+    });
+    const std::wstring shown = wideText(shortening.shortened(text, width));
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return shown;
+}
+
+} // namespace
 
 Form1::Form1(Win32WindowServices& services) : m_services(services)
 {
@@ -30,6 +55,9 @@ Form1::Form1(Win32WindowServices& services) : m_services(services)
     tool.uId = reinterpret_cast<UINT_PTR>((*m_controls)["Lab1"]);
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    // Lines of the tip break where its text does.
+    SendMessageW(m_toolTips, TTM_SETMAXTIPWIDTH, 0, SHRT_MAX);
+    m_frame3Caption = std::string(table.control("Frame3").text);
 
     const int dpi = DpiFunctions::forWindow(handle());
     const RECT r = ControlSet::windowRect(table, style, 0, dpi);
@@ -187,6 +215,9 @@ void Form1::layOut(int dpi)
     m_controls->layOut(dpi);
     SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(m_controls->font()), FALSE);
     m_dir1->fitItems();
+    // The room and the font changed: the texts are shortened anew.
+    showLab1();
+    showFrame3Caption();
 }
 
 std::string Form1::text(std::string_view control) const
@@ -201,24 +232,38 @@ void Form1::setText(std::string_view control, const std::string& text)
 
 std::string Form1::lab1Caption() const
 {
-    return text("Lab1");
+    return m_lab1Caption;
 }
 
 void Form1::setLab1Caption(const std::string& caption)
 {
-    setText("Lab1", caption);
+    m_lab1Caption = caption;
+    showLab1();
+}
+
+void Form1::showLab1()
+{
+    const HWND lab1 = (*m_controls)["Lab1"];
+    RECT room;
+    GetClientRect(lab1, &room);
+    const std::wstring shown = shortenedFor(lab1, m_lab1Caption, room.right - room.left);
+    SetWindowTextW(lab1, shown.c_str());
+    // A shortened path shows whole above the length in the tooltip.
+    const bool whole = shown == wideText(m_lab1Caption);
+    const std::wstring tip =
+        wideText(whole ? m_lab1ToolTip : m_lab1Caption + "\r\n" + m_lab1ToolTip);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(lab1);
+    tool.lpszText = const_cast<wchar_t*>(tip.c_str());
+    SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Form1::setLab1ToolTip(const std::string& toolTip)
 {
     m_lab1ToolTip = toolTip;
-    const std::wstring wide = wideText(toolTip);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = handle();
-    tool.uId = reinterpret_cast<UINT_PTR>((*m_controls)["Lab1"]);
-    tool.lpszText = const_cast<wchar_t*>(wide.c_str());
-    SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    showLab1();
 }
 
 std::string Form1::text1() const
@@ -286,8 +331,8 @@ void Form1::setFrame3Caption(const std::string& caption)
     // The caption changes at once, for every piece, but without the frame's
     // own repaint of its whole area; its strip is repainted as
     // RepaintThrottle says.
-    DefWindowProcW((*m_controls)["Frame3"], WM_SETTEXT, 0,
-                   reinterpret_cast<LPARAM>(wideText(caption).c_str()));
+    m_frame3Caption = caption;
+    showFrame3Caption();
     const RepaintThrottle::Clock::time_point now = RepaintThrottle::Clock::now();
     if (m_throttle.paintNow(now)) {
         repaintCaption();
@@ -295,6 +340,19 @@ void Form1::setFrame3Caption(const std::string& caption)
         m_repaintScheduled = true;
         SetTimer(handle(), repaintTimer, static_cast<UINT>(m_throttle.wait(now).count()), nullptr);
     }
+}
+
+void Form1::showFrame3Caption()
+{
+    // The caption stands on the frame's top line, in from both ends.
+    const HWND frame = (*m_controls)["Frame3"];
+    RECT room;
+    GetClientRect(frame, &room);
+    const int margins = ControlSet::scaled(2 * captionInset, DpiFunctions::forWindow(handle()));
+    DefWindowProcW(
+        frame, WM_SETTEXT, 0,
+        reinterpret_cast<LPARAM>(
+            shortenedFor(frame, m_frame3Caption, room.right - room.left - margins).c_str()));
 }
 
 void Form1::repaintCaption()

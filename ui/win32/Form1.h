@@ -65,6 +65,8 @@ public:
     int file1EntryCount() const override;
     std::string file1FileName() const override;
     void setFrame3Caption(const std::string& caption) override;
+    // The whole progress caption, however shortened it is shown.
+    const std::string& frame3Caption() const { return m_frame3Caption; }
     void setProgressShare(double share, bool failed) override;
     void endProgress() override;
     void showNotice(const std::string& text) override;
@@ -83,6 +85,10 @@ private:
     void layOut(int dpi);
     std::string text(std::string_view control) const;
     void setText(std::string_view control, const std::string& text);
+    // Lab1 and Frame3 show their whole texts, shortened in the middle of
+    // the folders where the control is too narrow.
+    void showLab1();
+    void showFrame3Caption();
 
     Win32WindowServices& m_services;
     MainWindowBehaviour m_behaviour{*this};
@@ -91,8 +97,10 @@ private:
     std::unique_ptr<FileList> m_file1;
     std::unique_ptr<ControlSet> m_controls;
     HWND m_toolTips = nullptr;
+    std::string m_lab1Caption;
     std::string m_lab1Tag;
     std::string m_lab1ToolTip;
+    std::string m_frame3Caption;
     // The control that had the focus when the window was last deactivated.
     HWND m_focus = nullptr;
     std::unique_ptr<Form2> m_about;
@@ -100,6 +108,9 @@ private:
     // The progress caption's repaints: when the last was, and whether the
     // timer will make up one skipped.
     static constexpr UINT_PTR repaintTimer = 1;
+    // How far in from each end of Frame3's top line its caption may reach,
+    // in pixels at 96 dots per inch.
+    static constexpr int captionInset = 8;
     RepaintThrottle m_throttle;
     bool m_repaintScheduled = false;
 };

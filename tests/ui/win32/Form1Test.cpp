@@ -290,6 +290,10 @@ TEST_F(Form1Test, OpensAndListsAFolderDeeperThanThePathLimit)
     ASSERT_EQ(form.file1EntryCount(), 1);
     selectFirstFile();
     EXPECT_EQ(form.lab1Caption(), deep + "\\文件 ");
+    // Too long for the label: the folders give way, the name stays.
+    const std::string shown = text(control("Lab1"));
+    EXPECT_NE(shown.find("…"), std::string::npos) << shown;
+    EXPECT_TRUE(shown.ends_with("\\文件 ")) << shown;
     EXPECT_EQ(form.text2(), deep + "\\");
     EXPECT_EQ(form.lab1ToolTip(), "被分割文件长度：（字节）42");
 }
@@ -318,7 +322,13 @@ TEST_F(Form1Test, SplitsThroughTheWindowWithAGbkScript)
     EXPECT_EQ(testsupport::readFile(dir / (name + ".BAT")), "COPY/B \"" + gbk + ".000\"/B+\"" +
                                                                 gbk + ".001\"/B+\"" + gbk +
                                                                 ".002\"/B \"" + gbk + "\"/B\r\n");
-    EXPECT_EQ(text(control("Frame3")), "正在处理:" + dir.folder() + name + ".002 100.00%");
+    EXPECT_EQ(form.frame3Caption(), "正在处理:" + dir.folder() + name + ".002 100.00%");
+    // Shown whole, or shortened in its folders: the piece and the share stay.
+    const std::string shown = text(control("Frame3"));
+    EXPECT_TRUE(shown == form.frame3Caption() ||
+                (shown.find("…") != std::string::npos &&
+                 shown.ends_with("\\" + name + ".002 100.00%")))
+        << shown;
 }
 
 TEST_F(Form1Test, NoticesComeFromTheSplitOverTheWindow)
