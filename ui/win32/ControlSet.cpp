@@ -2,6 +2,7 @@
 
 #include "platform/WideText.h"
 #include "platform/win32/DpiFunctions.h"
+#include "ui/FontFit.h"
 #include "ui/win32/ChineseFont.h"
 
 #include <oleacc.h>
@@ -51,6 +52,46 @@ HFONT messageFont(int dpi)
 {
     const LOGFONTW font = ChineseFont::forDpi(dpi);
     return CreateFontIndirectW(&font);
+}
+
+// A sunken or raised border's width, in pixels at 96 dots per inch.
+constexpr int edge = 2;
+
+// The room control, made as made, needs for its text in the font selected
+// into dc, for a window at dpi dots per inch: a caption's line, a button's
+// text inside its raised border, a field's line inside its sunken one.
+FontFit::Need neededRoom(const layout::Control& control, HWND made, HDC dc, int dpi)
+{
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int line = metrics.tmHeight;
+    const std::wstring text = wideText(std::string(control.text));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    const int border = ControlSet::scaled(2 * edge, dpi);
+    switch (control.kind) {
+    case layout::Kind::Label:
+        return {text.empty() ? 0 : static_cast<int>(extent.cx) + 1, line};
+    case layout::Kind::CommandButton:
+        return {static_cast<int>(extent.cx) + 2 * border, line + border};
+    case layout::Kind::TextBox:
+        return {0, line + border};
+    case layout::Kind::DriveList: {
+        // The closed box: its selection field, which the list sizes to its font.
+        const auto field = static_cast<int>(SendMessageW(made, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+        return {0, std::max(field, line) + border};
+    }
+    case layout::Kind::Frame:
+        if (text.empty())
+            return {};
+        return {static_cast<int>(extent.cx) + ControlSet::scaled(2 * ControlSet::captionInset, dpi),
+                0, line};
+    case layout::Kind::FolderList:
+    case layout::Kind::FileList:
+    case layout::Kind::Image:
+        return {};
+    }
+    return {};
 }
 
 // Gives every control that takes the focus the name a screen reader reads
@@ -142,12 +183,25 @@ std::string_view ControlSet::nameOf(int controlId) const
 void ControlSet::layOut(int dpi)
 {
     const HFONT font = messageFont(dpi);
+    for (const HWND control : m_controls)
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+
+    const HDC dc = GetDC(m_window);
+    const HGDIOBJ old = SelectObject(dc, font);
+    const int fitting = FontFit::fittingDpi(m_table, [&](const layout::Control& control) {
+        const auto index = static_cast<size_t>(&control - m_table.controls.data());
+        return neededRoom(control, m_controls[index], dc, dpi);
+    });
+    SelectObject(dc, old);
+    ReleaseDC(m_window, dc);
+    m_dpi = dpi;
+    m_layoutDpi = std::max(dpi, fitting);
+
     for (size_t i = 0; i < m_controls.size(); ++i) {
-        const RECT r = clientRect(m_table, m_table.controls[i], dpi);
+        const RECT r = clientRect(m_table, m_table.controls[i], m_layoutDpi);
         // A drop-down list's closed box takes its font's height; the height
         // it is given is the room of its opened list.
         const int rows = m_table.controls[i].kind == layout::Kind::DriveList ? dropDownRows : 1;
-        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         MoveWindow(m_controls[i], r.left, r.top, r.right - r.left, (r.bottom - r.top) * rows, TRUE);
     }
     if (m_font != nullptr)
@@ -156,13 +210,34 @@ void ControlSet::layOut(int dpi)
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
-RECT ControlSet::windowRect(const layout::Window& table, DWORD style, DWORD extendedStyle, int dpi)
+RECT ControlSet::windowRect() const
 {
-    const layout::Rect client = layout::toPixels(table.client);
-    RECT r = {scaled(client.left, dpi), scaled(client.top, dpi),
-              scaled(client.left + client.width, dpi), scaled(client.top + client.height, dpi)};
-    DpiFunctions::adjustWindowRect(r, style, extendedStyle, dpi);
+    const layout::Rect client = layout::toPixels(m_table.client);
+    const int left = scaled(client.left, m_dpi);
+    const int top = scaled(client.top, m_dpi);
+    RECT r = {left, top, left + scaled(client.width, m_layoutDpi),
+              top + scaled(client.height, m_layoutDpi)};
+    DpiFunctions::adjustWindowRect(r, static_cast<DWORD>(GetWindowLongW(m_window, GWL_STYLE)),
+                                   static_cast<DWORD>(GetWindowLongW(m_window, GWL_EXSTYLE)),
+                                   m_dpi);
+    // A window grown for a large font moves up and left as far as it must
+    // to stay on its monitor's work area, its title bar first.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& area = monitor.rcWork;
+        OffsetRect(&r, std::min(0L, area.right - r.right), std::min(0L, area.bottom - r.bottom));
+        OffsetRect(&r, std::max(0L, area.left - r.left), std::max(0L, area.top - r.top));
+    }
     return r;
+}
+
+void ControlSet::placeWindow(std::optional<POINT> topLeft) const
+{
+    const RECT r = windowRect();
+    const POINT at = topLeft.value_or(POINT{r.left, r.top});
+    SetWindowPos(m_window, nullptr, at.x, at.y, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RECT ControlSet::clientRect(const layout::Window& table, const layout::Control& control, int dpi)

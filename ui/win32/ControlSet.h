@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -17,9 +18,11 @@ namespace tarvolin {
 // to the bottom of the z-order, clipped by their siblings, so a frame that
 // repaints on its own never paints over the controls inside it.
 //
-// Twips become pixels at 96 dots per inch, then scale to the window's dots
-// per inch; the font is the system's message font at that resolution, or a
-// Chinese face at its height (ChineseFont).
+// The font is the system's message font at the window's dots per inch, or a
+// Chinese face at its height (ChineseFont). Twips become pixels at 96 dots
+// per inch, then scale to the least resolution, the window's at least, at
+// which every caption, button and field shows its text whole in that font
+// (FontFit): a large text size grows the window as a whole.
 class ControlSet
 {
 public:
@@ -39,16 +42,30 @@ public:
     // The name of the control whose id is id; empty for none.
     std::string_view nameOf(int id) const;
 
-    // Places the window's client area and every control, and sets the
-    // font, for dpi dots per inch.
+    // Sets the font for a window at dpi dots per inch and places every
+    // control at the scale that font needs (layoutDpi).
     void layOut(int dpi);
 
-    // The window's rectangle on the screen for dpi: the table's client
-    // area with the frame that style and extendedStyle give it.
-    static RECT windowRect(const layout::Window& table, DWORD style, DWORD extendedStyle, int dpi);
+    // The dots per inch the controls are placed at: the window's, or more
+    // where its font needs more room.
+    int layoutDpi() const { return m_layoutDpi; }
+
+    // The window's rectangle on the screen: the table's client area at
+    // layoutDpi with the window's frame at its own dots per inch, placed
+    // where the table puts it, or nearer the top left corner where that
+    // keeps it on its monitor's work area.
+    RECT windowRect() const;
+
+    // Gives the window windowRect's size, its top left corner at topLeft,
+    // or at windowRect's place without one.
+    void placeWindow(std::optional<POINT> topLeft = {}) const;
 
     // The control's rectangle in the window's client area, in pixels at dpi.
     static RECT clientRect(const layout::Window& table, const layout::Control& control, int dpi);
+
+    // How far in from each end of a frame's top line its caption may reach,
+    // in pixels at 96 dots per inch.
+    static constexpr int captionInset = 8;
 
     // Pixels at 96 dots per inch scaled to dpi.
     static int scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, layout::defaultDpi); }
@@ -60,6 +77,8 @@ private:
     const layout::Window& m_table;
     std::vector<HWND> m_controls; // by index in the table
     HFONT m_font = nullptr;
+    int m_dpi = layout::defaultDpi;
+    int m_layoutDpi = layout::defaultDpi;
 };
 
 } // namespace tarvolin

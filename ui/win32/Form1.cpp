@@ -59,11 +59,8 @@ Form1::Form1(Win32WindowServices& services) : m_services(services)
     SendMessageW(m_toolTips, TTM_SETMAXTIPWIDTH, 0, SHRT_MAX);
     m_frame3Caption = std::string(table.control("Frame3").text);
 
-    const int dpi = DpiFunctions::forWindow(handle());
-    const RECT r = ControlSet::windowRect(table, style, 0, dpi);
-    SetWindowPos(handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    layOut(dpi);
+    layOut(DpiFunctions::forWindow(handle()));
+    m_controls->placeWindow();
     m_taskbar = std::make_unique<TaskbarProgress>(handle());
 
     // All three lists start on the current folder.
@@ -144,6 +141,9 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DEVICECHANGE:
         onDeviceChange(wParam, lParam);
         return TRUE;
+    case WM_SETTINGCHANGE:
+        onSettingChange(static_cast<UINT>(wParam));
+        break;
     }
     return defaultHandling(message, wParam, lParam);
 }
@@ -195,9 +195,21 @@ void Form1::onActivate(bool active)
 
 void Form1::onDpiChanged(int dpi, const RECT& suggested)
 {
-    SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The system's suggestion scales the window alike; the font may need a
+    // little more.
     layOut(dpi);
+    m_controls->placeWindow(POINT{suggested.left, suggested.top});
+}
+
+void Form1::onSettingChange(UINT setting)
+{
+    // The user's text size: the window grows or shrinks where it stands.
+    if (setting != SPI_SETNONCLIENTMETRICS)
+        return;
+    layOut(DpiFunctions::forWindow(handle()));
+    RECT now;
+    GetWindowRect(handle(), &now);
+    m_controls->placeWindow(POINT{now.left, now.top});
 }
 
 void Form1::onDeviceChange(WPARAM event, LPARAM details)
@@ -348,7 +360,8 @@ void Form1::showFrame3Caption()
     const HWND frame = (*m_controls)["Frame3"];
     RECT room;
     GetClientRect(frame, &room);
-    const int margins = ControlSet::scaled(2 * captionInset, DpiFunctions::forWindow(handle()));
+    const int margins =
+        ControlSet::scaled(2 * ControlSet::captionInset, DpiFunctions::forWindow(handle()));
     DefWindowProcW(
         frame, WM_SETTEXT, 0,
         reinterpret_cast<LPARAM>(
@@ -364,7 +377,7 @@ void Form1::repaintCaption()
     MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&strip), 2);
     strip.bottom = strip.top + ControlSet::scaled(
                                    layout::twipsToPixels(layout::form1.control("Drive1").twips.top),
-                                   DpiFunctions::forWindow(handle()));
+                                   m_controls->layoutDpi());
     RedrawWindow(handle(), &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     m_throttle.painted(RepaintThrottle::Clock::now());
 }

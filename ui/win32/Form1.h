@@ -80,6 +80,7 @@ private:
     void onActivate(bool active);
     void onDpiChanged(int dpi, const RECT& suggested);
     void onDeviceChange(WPARAM event, LPARAM details);
+    void onSettingChange(UINT setting);
     void onTimer();
     void repaintCaption();
     void layOut(int dpi);
@@ -108,9 +109,6 @@ private:
     // The progress caption's repaints: when the last was, and whether the
     // timer will make up one skipped.
     static constexpr UINT_PTR repaintTimer = 1;
-    // How far in from each end of Frame3's top line its caption may reach,
-    // in pixels at 96 dots per inch.
-    static constexpr int captionInset = 8;
     RepaintThrottle m_throttle;
     bool m_repaintScheduled = false;
 };

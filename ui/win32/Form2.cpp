@@ -44,11 +44,8 @@ Form2::Form2() : m_emblem(loadEmblem())
     const layout::Window& table = layout::form2;
     create(L"TarvolinForm2", wideText(std::string(table.caption)).c_str(), style, 0);
     m_controls = std::make_unique<ControlSet>(handle(), table);
-    const int dpi = DpiFunctions::forWindow(handle());
-    const RECT r = ControlSet::windowRect(table, style, 0, dpi);
-    SetWindowPos(handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    m_controls->layOut(dpi);
+    m_controls->layOut(DpiFunctions::forWindow(handle()));
+    m_controls->placeWindow();
 }
 
 Form2::~Form2()
@@ -69,6 +66,9 @@ void Form2::show()
 
 LRESULT Form2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Messages sent while the controls are being made are the system's.
+    if (!m_controls)
+        return defaultHandling(message, wParam, lParam);
     switch (message) {
     case WM_DRAWITEM:
         onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -76,6 +76,9 @@ LRESULT Form2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_SETTINGCHANGE:
+        onSettingChange(static_cast<UINT>(wParam));
+        break;
     case WM_COMMAND:
         // Enter and Escape reach here from the dialog keys: they do nothing.
         return 0;
@@ -104,9 +107,19 @@ void Form2::onDrawItem(const DRAWITEMSTRUCT& item)
 
 void Form2::onDpiChanged(int dpi, const RECT& suggested)
 {
-    SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     m_controls->layOut(dpi);
+    m_controls->placeWindow(POINT{suggested.left, suggested.top});
+}
+
+void Form2::onSettingChange(UINT setting)
+{
+    // The user's text size: the window grows or shrinks where it stands.
+    if (setting != SPI_SETNONCLIENTMETRICS)
+        return;
+    m_controls->layOut(DpiFunctions::forWindow(handle()));
+    RECT now;
+    GetWindowRect(handle(), &now);
+    m_controls->placeWindow(POINT{now.left, now.top});
 }
 
 } // namespace tarvolin

@@ -33,6 +33,7 @@ public:
 private:
     void onDrawItem(const DRAWITEMSTRUCT& item);
     void onDpiChanged(int dpi, const RECT& suggested);
+    void onSettingChange(UINT setting);
 
     std::unique_ptr<ControlSet> m_controls;
     struct Release

@@ -18,6 +18,7 @@
 
 #include <iostream>
 #include <map>
+#include <tuple>
 
 namespace {
 
@@ -31,27 +32,48 @@ int fontHeight(HFONT font)
     return std::abs(static_cast<int>(description.lfHeight));
 }
 
+// Every control stands at the table's place at the scale its font needs,
+// the window's resolution at least.
+void expectPlacedAtLayoutDpi(const ControlSet& controls, const layout::Window& table)
+{
+    for (const layout::Control& c : table.controls) {
+        RECT actual = testsupport::rectInClient(controls[c.name]);
+        const RECT expected = ControlSet::clientRect(table, c, controls.layoutDpi());
+        // A drop-down list's closed box is as high as its font makes it.
+        if (c.kind == layout::Kind::DriveList)
+            actual.bottom = expected.bottom;
+        EXPECT_EQ(actual, expected) << c.name;
+    }
+}
+
 TEST(ControlSetTest, ScalesPlacesAndFontWithTheResolution)
 {
+    EXPECT_EQ(ControlSet::clientRect(layout::form2, layout::form2.control("Label2"), 144),
+              (RECT{84, 72, 302, 98}));
     testsupport::Win32TestWindow window;
     ControlSet controls(window.handle(), layout::form2);
     controls.layOut(96);
     const int height96 = fontHeight(controls.font());
-    EXPECT_EQ(testsupport::rectInClient(controls["Label2"]), (RECT{56, 48, 201, 65}));
+    EXPECT_GE(controls.layoutDpi(), 96);
+    expectPlacedAtLayoutDpi(controls, layout::form2);
 
     controls.layOut(144);
-    EXPECT_EQ(testsupport::rectInClient(controls["Label2"]), (RECT{84, 72, 302, 98}));
-    EXPECT_EQ(testsupport::rectInClient(controls["Image1"]), (RECT{12, 48, 63, 98}));
+    EXPECT_GE(controls.layoutDpi(), 144);
+    expectPlacedAtLayoutDpi(controls, layout::form2);
     EXPECT_EQ(fontHeight(controls.font()), MulDiv(height96, 144, 96));
     for (const layout::Control& c : layout::form2.controls)
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(controls[c.name], WM_GETFONT, 0, 0)),
                   controls.font());
 
-    // The window grows with its client area: 230 x 119 pixels at 96 dots per inch.
-    const RECT r = ControlSet::windowRect(layout::form2, WS_OVERLAPPED | WS_CAPTION, 0, 144);
+    // The window grows with its client area, 230 x 119 pixels at 96 dots per
+    // inch; its place and frame follow the resolution alone.
+    const RECT r = controls.windowRect();
     RECT frame = {0, 0, 0, 0};
-    tarvolin::DpiFunctions::adjustWindowRect(frame, WS_OVERLAPPED | WS_CAPTION, 0, 144);
-    EXPECT_EQ(r, (RECT{404 + frame.left, 324 + frame.top, 749 + frame.right, 503 + frame.bottom}));
+    tarvolin::DpiFunctions::adjustWindowRect(frame, GetWindowLongW(window.handle(), GWL_STYLE), 0,
+                                             144);
+    const int dpi = controls.layoutDpi();
+    EXPECT_EQ(r, (RECT{404 + frame.left, 324 + frame.top, 404 + MulDiv(230, dpi, 96) + frame.right,
+                       324 + MulDiv(119, dpi, 96) + frame.bottom}));
 }
 
 TEST(ControlSetTest, FontIsTheMessageFontWhereItHasHanGlyphsElseYaHei)
@@ -102,15 +124,11 @@ TEST(ControlSetTest, WindowsLayOutAtTheScreensResolutionWhereNewerFunctionsAreMi
          {Shown{form1.handle(), form1.controls(), layout::form1, form1.style},
           Shown{form2.handle(), form2.controls(), layout::form2, form2.style}}) {
         SCOPED_TRACE(std::string(shown.table.name));
-        for (const layout::Control& c : shown.table.controls) {
-            RECT actual = testsupport::rectInClient(shown.controls[c.name]);
-            const RECT expected = ControlSet::clientRect(shown.table, c, dpi);
-            if (c.kind == layout::Kind::DriveList)
-                actual.bottom = expected.bottom;
-            EXPECT_EQ(actual, expected) << c.name;
-        }
-        RECT client = {0, 0, ControlSet::scaled(layout::toPixels(shown.table.client).width, dpi),
-                       ControlSet::scaled(layout::toPixels(shown.table.client).height, dpi)};
+        EXPECT_GE(shown.controls.layoutDpi(), dpi);
+        expectPlacedAtLayoutDpi(shown.controls, shown.table);
+        const int fit = shown.controls.layoutDpi();
+        RECT client = {0, 0, ControlSet::scaled(layout::toPixels(shown.table.client).width, fit),
+                       ControlSet::scaled(layout::toPixels(shown.table.client).height, fit)};
         AdjustWindowRectEx(&client, shown.style, FALSE, 0);
         RECT window;
         GetWindowRect(shown.window, &window);
@@ -120,6 +138,70 @@ TEST(ControlSetTest, WindowsLayOutAtTheScreensResolutionWhereNewerFunctionsAreMi
                   std::abs(static_cast<int>(metrics.lfMessageFont.lfHeight)));
     }
     tarvolin::DpiFunctions::pretendMissing(false);
+}
+
+TEST(ControlSetTest, ALargeMessageFontGrowsTheWindowsUntilNoTextIsClipped)
+{
+    NONCLIENTMETRICSW saved{};
+    saved.cbSize = sizeof saved;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0));
+    NONCLIENTMETRICSW large = saved;
+    large.lfMessageFont.lfHeight = MulDiv(saved.lfMessageFont.lfHeight, 3, 2);
+    {
+        // The main window grows when the user sets the larger text size;
+        // the About window is made in it.
+        testsupport::RecordingWin32Services services;
+        tarvolin::Form1 form1(services);
+        ASSERT_TRUE(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof large, &large, 0));
+        SendMessageW(form1.handle(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+        tarvolin::Form2 form2;
+        for (const auto& [window, controls, table] :
+             {std::tuple{form1.handle(), &form1.controls(), &layout::form1},
+              std::tuple{form2.handle(), &form2.controls(), &layout::form2}}) {
+            SCOPED_TRACE(std::string(table->name));
+            const int dpi = controls->layoutDpi();
+            EXPECT_GE(dpi, 144);
+            const RECT client = testsupport::clientOnScreen(window);
+            EXPECT_EQ(client.right - client.left,
+                      ControlSet::scaled(layout::toPixels(table->client).width, dpi));
+            EXPECT_EQ(client.bottom - client.top,
+                      ControlSet::scaled(layout::toPixels(table->client).height, dpi));
+            for (const layout::Control& c : table->controls) {
+                const HWND control = (*controls)[c.name];
+                const HDC dc = GetDC(control);
+                SelectObject(dc, controls->font());
+                TEXTMETRICW metrics;
+                GetTextMetricsW(dc, &metrics);
+                const std::wstring text = tarvolin::wideText(testsupport::text(control));
+                SIZE extent{};
+                GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+                ReleaseDC(control, dc);
+                RECT room;
+                GetClientRect(control, &room);
+                // The text in the room the control draws it in: a button's
+                // inside its raised border, a field's inside its sunken one.
+                if (c.kind == layout::Kind::CommandButton)
+                    InflateRect(&room, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+                const bool caption = c.kind == layout::Kind::Label ||
+                                     c.kind == layout::Kind::CommandButton ||
+                                     c.kind == layout::Kind::Frame;
+                const bool line = c.kind == layout::Kind::Label ||
+                                  c.kind == layout::Kind::CommandButton ||
+                                  c.kind == layout::Kind::TextBox;
+                EXPECT_TRUE(!caption || extent.cx <= room.right - room.left) << c.name;
+                EXPECT_TRUE(!line || metrics.tmHeight <= room.bottom - room.top) << c.name;
+                if (c.kind != layout::Kind::DriveList)
+                    continue;
+                // The drive list's closed box, as high as its font makes it,
+                // stays clear of the folder list below it.
+                RECT closed, below, both;
+                GetWindowRect(control, &closed);
+                GetWindowRect((*controls)["Dir1"], &below);
+                EXPECT_FALSE(IntersectRect(&both, &closed, &below));
+            }
+        }
+    }
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0);
 }
 
 // Stands in for the system's annotation service: records the names that

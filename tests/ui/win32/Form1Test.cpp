@@ -99,7 +99,8 @@ TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem)
         EXPECT_EQ(GetParent(window), form.handle());
         EXPECT_TRUE(IsWindowEnabled(window));
         EXPECT_EQ(className(window), classes.at(c.kind));
-        const RECT expected = tarvolin::ControlSet::clientRect(layout::form1, c, 96);
+        const RECT expected =
+            tarvolin::ControlSet::clientRect(layout::form1, c, form.controls().layoutDpi());
         RECT actual = rectInClient(window);
         // A drop-down list's closed box is as high as its font makes it.
         if (c.kind == layout::Kind::DriveList)
@@ -109,15 +110,20 @@ TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem)
             EXPECT_EQ(text(window), c.text);
         }
     }
-    // The offsets of the containers add up: a few by hand.
-    EXPECT_EQ(rectInClient(control("Frame1")), (RECT{0, -4, 473, 321}));
-    EXPECT_EQ(rectInClient(control("Dir1")), (RECT{16, 45, 225, 205}));
-    EXPECT_EQ(rectInClient(control("Text2")), (RECT{120, 284, 457, 303}));
-    EXPECT_EQ(rectInClient(control("command2")), (RECT{336, 336, 457, 361}));
+    // The offsets of the containers add up: a few by hand, at 96 dots per inch.
+    for (const auto& [name, at] : {std::pair{"Frame1", RECT{0, -4, 473, 321}},
+                                   {"Dir1", RECT{16, 45, 225, 205}},
+                                   {"Text2", RECT{120, 284, 457, 303}},
+                                   {"command2", RECT{336, 336, 457, 361}}})
+        EXPECT_EQ(tarvolin::ControlSet::clientRect(layout::form1, layout::form1.control(name), 96),
+                  at);
 
     EXPECT_EQ(text(form.handle()), layout::form1.caption);
-    // The client area at its place on the screen, at 96 dots per inch.
-    EXPECT_EQ(testsupport::clientOnScreen(form.handle()), (RECT{158, 109, 631, 480}));
+    // The client area at its place on the screen, 473 x 371 pixels at 96
+    // dots per inch, and as much larger as the font needs.
+    const RECT client = testsupport::clientOnScreen(form.handle());
+    const int dpi = form.controls().layoutDpi();
+    EXPECT_EQ(client, (RECT{158, 109, 158 + MulDiv(473, dpi, 96), 109 + MulDiv(371, dpi, 96)}));
     const LONG style = GetWindowLongW(form.handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_THICKFRAME);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
@@ -325,9 +331,8 @@ TEST_F(Form1Test, SplitsThroughTheWindowWithAGbkScript)
     EXPECT_EQ(form.frame3Caption(), "正在处理:" + dir.folder() + name + ".002 100.00%");
     // Shown whole, or shortened in its folders: the piece and the share stay.
     const std::string shown = text(control("Frame3"));
-    EXPECT_TRUE(shown == form.frame3Caption() ||
-                (shown.find("…") != std::string::npos &&
-                 shown.ends_with("\\" + name + ".002 100.00%")))
+    EXPECT_TRUE(shown == form.frame3Caption() || (shown.find("…") != std::string::npos &&
+                                                  shown.ends_with("\\" + name + ".002 100.00%")))
         << shown;
 }
 

@@ -24,18 +24,22 @@ TEST(Form2Test, FrameControlsAndTextsFollowTheLayout)
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     EXPECT_EQ(GetWindow(about.handle(), GW_OWNER), nullptr);
-    // The client area at its place on the screen, at 96 dots per inch.
-    EXPECT_EQ(testsupport::clientOnScreen(about.handle()), (RECT{269, 216, 499, 335}));
+    // The client area at its place on the screen, 230 x 119 pixels at 96
+    // dots per inch, and as much larger as the font needs.
+    const int dpi = about.controls().layoutDpi();
+    EXPECT_EQ(testsupport::clientOnScreen(about.handle()),
+              (RECT{269, 216, 269 + MulDiv(230, dpi, 96), 216 + MulDiv(119, dpi, 96)}));
 
     for (const layout::Control& c : layout::form2.controls) {
         SCOPED_TRACE(std::string(c.name));
         const HWND window = about.controls()[c.name];
         EXPECT_EQ(className(window), "Static");
-        EXPECT_EQ(rectInClient(window), tarvolin::ControlSet::clientRect(layout::form2, c, 96));
+        EXPECT_EQ(rectInClient(window), tarvolin::ControlSet::clientRect(layout::form2, c, dpi));
         EXPECT_EQ(text(window), c.text);
         EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & WS_TABSTOP);
     }
-    EXPECT_EQ(rectInClient(about.controls()["Image1"]), (RECT{8, 32, 42, 65}));
+    EXPECT_EQ(tarvolin::ControlSet::clientRect(layout::form2, layout::form2.control("Image1"), 96),
+              (RECT{8, 32, 42, 65}));
 }
 
 TEST(Form2Test, ShowsTheEmblemWithItsBackgroundThrough)
