@@ -6,17 +6,22 @@ namespace {
 
 bool missingPretended = false;
 
-// The function name in dll, or null where the system lacks it.
+// The function name in dll, or null where the system lacks it. Each is
+// looked up once, when first asked for.
 template <typename Function> Function lookUp(const wchar_t* dll, const char* name)
 {
-    if (missingPretended)
-        return nullptr;
     HMODULE module = GetModuleHandleW(dll);
     if (module == nullptr)
         module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (module == nullptr)
         return nullptr;
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// function, or null while the tests pretend it missing.
+template <typename Function> Function usable(Function function)
+{
+    return missingPretended ? nullptr : function;
 }
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -31,9 +36,13 @@ constexpr int effectiveDpi = 0; // MDT_EFFECTIVE_DPI
 
 int DpiFunctions::forWindow(HWND window)
 {
-    if (const auto function = lookUp<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow"))
+    static const auto getDpiForWindow =
+        lookUp<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
+    static const auto getDpiForMonitor =
+        lookUp<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
+    if (const auto function = usable(getDpiForWindow))
         return static_cast<int>(function(window));
-    if (const auto function = lookUp<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor")) {
+    if (const auto function = usable(getDpiForMonitor)) {
         UINT x = 0, y = 0;
         if (SUCCEEDED(function(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), effectiveDpi,
                                &x, &y)) &&
@@ -45,8 +54,9 @@ int DpiFunctions::forWindow(HWND window)
 
 void DpiFunctions::adjustWindowRect(RECT& r, DWORD style, DWORD extendedStyle, int dpi)
 {
-    if (const auto function =
-            lookUp<AdjustWindowRectExForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi"))
+    static const auto adjustWindowRectExForDpi =
+        lookUp<AdjustWindowRectExForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
+    if (const auto function = usable(adjustWindowRectExForDpi))
         function(&r, style, FALSE, extendedStyle, static_cast<UINT>(dpi));
     else
         AdjustWindowRectEx(&r, style, FALSE, extendedStyle);
@@ -56,8 +66,9 @@ NONCLIENTMETRICSW DpiFunctions::nonClientMetrics(int dpi)
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    if (const auto function = lookUp<SystemParametersInfoForDpiFunction>(
-            L"user32.dll", "SystemParametersInfoForDpi")) {
+    static const auto systemParametersInfoForDpi =
+        lookUp<SystemParametersInfoForDpiFunction>(L"user32.dll", "SystemParametersInfoForDpi");
+    if (const auto function = usable(systemParametersInfoForDpi)) {
         if (function(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)))
             return metrics;
     }
@@ -68,8 +79,9 @@ NONCLIENTMETRICSW DpiFunctions::nonClientMetrics(int dpi)
 
 void DpiFunctions::scaleNonClientArea(HWND window)
 {
-    if (const auto function =
-            lookUp<EnableNonClientDpiScalingFunction>(L"user32.dll", "EnableNonClientDpiScaling"))
+    static const auto enableNonClientDpiScaling =
+        lookUp<EnableNonClientDpiScalingFunction>(L"user32.dll", "EnableNonClientDpiScaling");
+    if (const auto function = usable(enableNonClientDpiScaling))
         function(window);
 }
 

@@ -58,13 +58,11 @@ HFONT messageFont(int dpi)
 constexpr int edge = 2;
 
 // The room control, made as made, needs for its text in the font selected
-// into dc, for a window at dpi dots per inch: a caption's line, a button's
-// text inside its raised border, a field's line inside its sunken one.
-FontFit::Need neededRoom(const layout::Control& control, HWND made, HDC dc, int dpi)
+// into dc, whose lines are line pixels high, for a window at dpi dots per
+// inch: a caption's line, a button's text inside its raised border, a
+// field's line inside its sunken one.
+FontFit::Need neededRoom(const layout::Control& control, HWND made, HDC dc, int line, int dpi)
 {
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    const int line = metrics.tmHeight;
     const std::wstring text = wideText(std::string(control.text));
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
@@ -188,9 +186,11 @@ void ControlSet::layOut(int dpi)
 
     const HDC dc = GetDC(m_window);
     const HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
     const int fitting = FontFit::fittingDpi(m_table, [&](const layout::Control& control) {
         const auto index = static_cast<size_t>(&control - m_table.controls.data());
-        return neededRoom(control, m_controls[index], dc, dpi);
+        return neededRoom(control, m_controls[index], dc, metrics.tmHeight, dpi);
     });
     SelectObject(dc, old);
     ReleaseDC(m_window, dc);

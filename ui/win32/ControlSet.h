@@ -49,6 +49,8 @@ public:
     // The dots per inch the controls are placed at: the window's, or more
     // where its font needs more room.
     int layoutDpi() const { return m_layoutDpi; }
+    // The window's dots per inch at the last layOut, which the font is for.
+    int dpi() const { return m_dpi; }
 
     // The window's rectangle on the screen: the table's client area at
     // layoutDpi with the window's frame at its own dots per inch, placed

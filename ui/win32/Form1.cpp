@@ -206,10 +206,9 @@ void Form1::onSettingChange(UINT setting)
     // The user's text size: the window grows or shrinks where it stands.
     if (setting != SPI_SETNONCLIENTMETRICS)
         return;
-    layOut(DpiFunctions::forWindow(handle()));
     RECT now;
     GetWindowRect(handle(), &now);
-    m_controls->placeWindow(POINT{now.left, now.top});
+    onDpiChanged(DpiFunctions::forWindow(handle()), now);
 }
 
 void Form1::onDeviceChange(WPARAM event, LPARAM details)
@@ -360,8 +359,7 @@ void Form1::showFrame3Caption()
     const HWND frame = (*m_controls)["Frame3"];
     RECT room;
     GetClientRect(frame, &room);
-    const int margins =
-        ControlSet::scaled(2 * ControlSet::captionInset, DpiFunctions::forWindow(handle()));
+    const int margins = ControlSet::scaled(2 * ControlSet::captionInset, m_controls->dpi());
     DefWindowProcW(
         frame, WM_SETTEXT, 0,
         reinterpret_cast<LPARAM>(

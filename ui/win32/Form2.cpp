@@ -99,7 +99,7 @@ void Form2::onDrawItem(const DRAWITEMSTRUCT& item)
     OLE_YSIZE_HIMETRIC height = 0;
     m_emblem->get_Width(&width);
     m_emblem->get_Height(&height);
-    const int dpi = DpiFunctions::forWindow(handle());
+    const int dpi = m_controls->dpi();
     m_emblem->Render(
         item.hDC, item.rcItem.left, item.rcItem.top, ControlSet::scaled(layout::emblemWidth, dpi),
         ControlSet::scaled(layout::emblemHeight, dpi), 0, height, width, -height, nullptr);
@@ -116,10 +116,9 @@ void Form2::onSettingChange(UINT setting)
     // The user's text size: the window grows or shrinks where it stands.
     if (setting != SPI_SETNONCLIENTMETRICS)
         return;
-    m_controls->layOut(DpiFunctions::forWindow(handle()));
     RECT now;
     GetWindowRect(handle(), &now);
-    m_controls->placeWindow(POINT{now.left, now.top});
+    onDpiChanged(DpiFunctions::forWindow(handle()), now);
 }
 
 } // namespace tarvolin
