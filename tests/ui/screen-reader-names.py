@@ -129,18 +129,44 @@ def check(program):
         shutil.rmtree(scratch, ignore_errors=True)
 
 
+def start_display():
+    """Xvfb on the first free display, which it picks itself (no other
+    Xvfb started beside it gets the same) and names once it accepts
+    clients; the server and its display's name. Without -noreset the
+    server resets when its last client leaves (the accessibility bus's
+    launcher, which only sets a property) and refuses the program and the
+    registry while it does."""
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+         "-noreset"],
+        pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as numbers:
+        number = numbers.readline().strip()
+    if not number:
+        xvfb.kill()
+        skip("Xvfb did not start")
+    return xvfb, ":" + number
+
+
 def main():
     program = os.path.abspath(sys.argv[1])
     if os.environ.get("TARVOLIN_PRIVATE_BUS") != "1":
         # Again, on a display and in a D-Bus session of its own; the buses
         # started on demand then know the display.
-        for tool in ("xvfb-run", "dbus-run-session", "dbus-send"):
+        for tool in ("Xvfb", "dbus-run-session", "dbus-send"):
             if shutil.which(tool) is None:
                 skip(tool + " is not installed")
-        env = dict(os.environ, TARVOLIN_PRIVATE_BUS="1")
-        sys.exit(subprocess.call(
-            ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24 -nolisten tcp",
-             "dbus-run-session", "--", sys.executable, __file__, program], env=env))
+        xvfb, display = start_display()
+        try:
+            env = dict(os.environ, DISPLAY=display, TARVOLIN_PRIVATE_BUS="1")
+            env.pop("XAUTHORITY", None)
+            sys.exit(subprocess.call(
+                ["dbus-run-session", "--", sys.executable, __file__, program], env=env))
+        finally:
+            xvfb.terminate()
+            xvfb.wait(10)
 
     # The accessibility bus starts on its first call.
     started = wait_for(lambda: subprocess.call(
