@@ -640,6 +640,27 @@ TEST_F(SplitRun, ScriptIsInCodePage936AndJoinsBack)
     }
 }
 
+#ifndef _WIN32
+// A GBK-named file in a UTF-8 system splits under its own bytes, and the
+// script names the pieces with those bytes.
+TEST_F(SplitRun, GbkNamedFileSplitsUnderItsOwnBytes)
+{
+    // "电影 片段.avi" as a Chinese Windows machine writes it: GBK bytes.
+    const std::string gbkName = "\xB5\xE7\xD3\xB0 \xC6\xAC\xB6\xCE.avi";
+    const std::string source = dir / gbkName;
+    const std::string bytes = randomBytes(2500);
+    writeFile(source, bytes);
+    split(source, 1000, source);
+
+    ASSERT_EQ(host.notices.size(), 1u);
+    EXPECT_EQ(host.notices[0].find("错误"), std::string::npos) << host.notices[0];
+    EXPECT_EQ(readFile(source + ".000") + readFile(source + ".001") + readFile(source + ".002"),
+              bytes);
+    const std::string script = readFile(source + ".BAT");
+    EXPECT_NE(script.find(gbkName + ".002"), std::string::npos) << script;
+}
+#endif
+
 TEST_F(SplitRun, OlderScriptIsEmptiedOnceTheFirstPieceIsDue)
 {
     const std::string source = randomBytes(300, 13);

@@ -1,7 +1,4 @@
 #include "platform/NameText.h"
-#include "engine/PieceBuffer.h"
-#include "engine/SplitRun.h"
-#include "tests/support/RecordingHost.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -52,28 +49,5 @@ TEST(NameText, ShowsUtf8AsItIsGbkDecodedAndTheRestReplaced)
         EXPECT_EQ(NameText::readable(c.bytes), c.shown) << c.bytes;
     }
 }
-
-#ifndef _WIN32
-// A GBK-named file in a UTF-8 system splits under its own bytes, and the
-// script names the pieces with those bytes.
-TEST(NameText, GbkNamedFileSplitsUnderItsOwnBytes)
-{
-    testsupport::TempDir dir;
-    const std::string source = dir / gbkName;
-    const std::string bytes = testsupport::randomBytes(2500);
-    testsupport::writeFile(source, bytes);
-    testsupport::RecordingHost host;
-    tarvolin::PieceBuffer buffer;
-    tarvolin::splitlt(host, buffer, source, 1000, source);
-
-    ASSERT_EQ(host.notices.size(), 1u);
-    EXPECT_EQ(host.notices[0].find("错误"), std::string::npos) << host.notices[0];
-    EXPECT_EQ(testsupport::readFile(source + ".000") + testsupport::readFile(source + ".001") +
-                  testsupport::readFile(source + ".002"),
-              bytes);
-    const std::string script = testsupport::readFile(source + ".BAT");
-    EXPECT_NE(script.find(gbkName + ".002"), std::string::npos) << script;
-}
-#endif
 
 } // namespace

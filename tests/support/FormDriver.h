@@ -3,10 +3,10 @@
 // Drives the real main window as a user would: mouse clicks on list
 // entries, Enter on a folder, arrow keys in the drive list, typing.
 
-#include "platform/qt/DirListBox.h"
-#include "platform/qt/DriveListBox.h"
-#include "platform/qt/FileListBox.h"
 #include "ui/qt/Form1.h"
+#include "ui/qt/controls/DirListBox.h"
+#include "ui/qt/controls/DriveListBox.h"
+#include "ui/qt/controls/FileListBox.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,9 +1,6 @@
 #include "ui/qt/Form1.h"
 
 #include "platform/NameText.h"
-#include "platform/qt/DirListBox.h"
-#include "platform/qt/DriveListBox.h"
-#include "platform/qt/FileListBox.h"
 #include "platform/qt/WindowServices.h"
 #include "ui/Layout.h"
 #include "ui/qt/Form2.h"
@@ -11,6 +8,9 @@
 #include "ui/qt/PathGroupBox.h"
 #include "ui/qt/PathLabel.h"
 #include "ui/qt/ProgressCaption.h"
+#include "ui/qt/controls/DirListBox.h"
+#include "ui/qt/controls/DriveListBox.h"
+#include "ui/qt/controls/FileListBox.h"
 
 #include <QCloseEvent>
 #include <QDir>

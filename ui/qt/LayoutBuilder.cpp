@@ -1,9 +1,9 @@
 #include "ui/qt/LayoutBuilder.h"
 
-#include "platform/qt/DirListBox.h"
-#include "platform/qt/DriveListBox.h"
-#include "platform/qt/FileListBox.h"
 #include "ui/FontFit.h"
+#include "ui/qt/controls/DirListBox.h"
+#include "ui/qt/controls/DriveListBox.h"
+#include "ui/qt/controls/FileListBox.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "platform/win32/DirList.h"
-#include "platform/win32/DriveList.h"
-#include "platform/win32/FileList.h"
 #include "ui/MainWindowBehaviour.h"
 #include "ui/MainWindowView.h"
 #include "ui/RepaintThrottle.h"
 #include "ui/win32/ControlSet.h"
 #include "ui/win32/TaskbarProgress.h"
 #include "ui/win32/Window.h"
+#include "ui/win32/controls/DirList.h"
+#include "ui/win32/controls/DriveList.h"
+#include "ui/win32/controls/FileList.h"
 
 #include <memory>
 #include <string>

@@ -10,7 +10,6 @@ namespace {
 
 using tarvolin::Drives;
 
-#ifndef _WIN32
 TEST(Drives, OnlyFileSystemsThatHoldUserFiles)
 {
     struct Case
@@ -69,7 +68,6 @@ TEST(Drives, ReadFromTheMountTable)
     EXPECT_EQ(drives.rootOf("/media/alice/My Disk"), "/media/alice/My Disk/");
     EXPECT_EQ(drives.rootOf("/opt"), "/");
 }
-#endif
 
 TEST(Drives, SystemDrivesIncludeTheRootWithItsSize)
 {

@@ -25,11 +25,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvolin.png")));
     tarvolin::QtTranslations::install();
-#ifndef _WIN32
     // The classic style draws a frame's caption on its top line, as the
-    // layout's twips expect; Windows' own style does so already.
+    // layout's twips expect.
     QApplication::setStyle(QStringLiteral("Windows"));
-#endif
 
     tarvolin::QtWindowServices services;
     tarvolin::Form1 form(services);

@@ -1,4 +1,4 @@
-#include "platform/qt/FileListBox.h"
+#include "ui/qt/controls/FileListBox.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TestFiles.h"
 
@@ -44,7 +44,6 @@ protected:
     QSignalSpy clicks{&list, &FileListBox::clicked};
 };
 
-#ifndef _WIN32
 // "电影 片段.avi" in GBK, and a Latin-1 name that no Chinese encoding reads.
 const std::string gbkName = "\xB5\xE7\xD3\xB0 \xC6\xAC\xB6\xCE.avi";
 const std::string latin1Name = "caf\xE9.txt";
@@ -68,7 +67,6 @@ TEST_F(Files, NamesThatAreNotUtf8ShowReadableAndKeepTheirBytes)
         EXPECT_TRUE(fs::exists(dir.path() / (list.nativeFileName())));
     }
 }
-#endif
 
 TEST_F(Files, FollowsTheFolderOnDiskKeepingTheSelection)
 {

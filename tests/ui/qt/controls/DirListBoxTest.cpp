@@ -1,4 +1,4 @@
-#include "platform/qt/DirListBox.h"
+#include "ui/qt/controls/DirListBox.h"
 #include "platform/qt/Drives.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TestFiles.h"
@@ -21,7 +21,6 @@ QStringList texts(const DirListBox& list)
     return result;
 }
 
-#ifndef _WIN32
 // A folder named in GBK ("资料") inside a drive whose root is a scratch folder.
 TEST(DirListBox, FolderNamedInGbkShowsReadableAndOpensByItsBytes)
 {
@@ -55,6 +54,5 @@ TEST(DirListBox, FolderNamedInGbkShowsReadableAndOpensByItsBytes)
     QTest::keyClick(&list, Qt::Key_Return);
     EXPECT_EQ(list.nativePath(), dir.path().string() + "/");
 }
-#endif
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "platform/qt/DirListBox.h"
+#include "ui/qt/controls/DirListBox.h"
 
 #include "platform/FolderModel.h"
 #include "platform/qt/Drives.h"

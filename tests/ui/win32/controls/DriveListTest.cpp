@@ -1,7 +1,7 @@
 // The drive list: the drives in Windows' own form and the drive of the
 // current folder selected.
 
-#include "platform/win32/DriveList.h"
+#include "ui/win32/controls/DriveList.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/Win32TestWindow.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/ListBox.h"
+#include "ui/qt/controls/ListBox.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/DriveListBox.h"
+#include "ui/qt/controls/DriveListBox.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QAbstractItemView>

@@ -1,4 +1,4 @@
-#include "platform/win32/DriveList.h"
+#include "ui/win32/controls/DriveList.h"
 
 #include "platform/LongPath.h"
 

@@ -1,7 +1,7 @@
 // The file list: which names it shows, in which order, and the selection by
 // keyboard that reaches the window as the list's click.
 
-#include "platform/win32/FileList.h"
+#include "ui/win32/controls/FileList.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/Win32TestWindow.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32/DirList.h"
+#include "ui/win32/controls/DirList.h"
 
 #include "platform/Failure.h"
 #include "platform/FolderModel.h"

@@ -2,7 +2,7 @@
 // the change it raises, drives as the drive list names them, and a drive
 // that is not ready.
 
-#include "platform/win32/DirList.h"
+#include "ui/win32/controls/DirList.h"
 #include "platform/Failure.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/Win32TestWindow.h"

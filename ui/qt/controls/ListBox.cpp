@@ -1,4 +1,4 @@
-#include "platform/qt/ListBox.h"
+#include "ui/qt/controls/ListBox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

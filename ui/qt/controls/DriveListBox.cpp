@@ -1,6 +1,6 @@
-#include "platform/qt/DriveListBox.h"
+#include "ui/qt/controls/DriveListBox.h"
 
-#include "platform/qt/DriveListAccessible.h"
+#include "ui/qt/controls/DriveListAccessible.h"
 
 #include <QSignalBlocker>
 #include <QSocketNotifier>

@@ -1,4 +1,4 @@
-#include "platform/win32/FileList.h"
+#include "ui/win32/controls/FileList.h"
 
 #include "platform/FolderModel.h"
 #include "platform/WideText.h"

@@ -1,4 +1,4 @@
-#include "platform/qt/FileListBox.h"
+#include "ui/qt/controls/FileListBox.h"
 
 #include "platform/FolderModel.h"
 #include "platform/qt/NativeNames.h"
