@@ -155,8 +155,23 @@ void ReassemblyScript::write(const std::string& path, const std::string& bytes,
                              std::optional<OpenFile::Identity> keep)
 {
     OutputFile script(path, keep);
-    script.write(bytes.data(), bytes.size());
-    script.close();
+    try {
+        script.write(bytes.data(), bytes.size());
+        script.flush();
+        script.close();
+    } catch (const Failure&) {
+        // A cut line would append every piece it names onto the first one:
+        // the script is emptied, on its open handle or (a failed close has
+        // released it) opened again, which empties it, as far as the disk lets.
+        try {
+            if (script.isOpen())
+                script.empty();
+            else
+                OutputFile(path, keep).flush();
+        } catch (const Failure&) {
+        }
+        throw;
+    }
 }
 
 } // namespace tarvolin

@@ -54,8 +54,9 @@ public:
     // failure that quotes the name.
     std::string encoded(const NarrowEncoder& encoding) const;
 
-    // Creates (or empties) the file at path, never the file keep, and
-    // writes bytes into it.
+    // Creates (or empties) the file at path, never the file keep, writes
+    // bytes into it and waits until the device holds them. A script that
+    // cannot be written whole is left empty: a cut line would join wrongly.
     static void write(const std::string& path, const std::string& bytes,
                       std::optional<OpenFile::Identity> keep = std::nullopt);
 

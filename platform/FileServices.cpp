@@ -8,7 +8,9 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include "platform/SystemCalls.h"
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #endif
 
@@ -79,6 +81,29 @@ std::int64_t FileServices::fullLength(const std::string& path)
     const Lookup found = lookUp(path);
     return found.error != 0 || found.isFolder ? -1 : found.length;
 }
+
+#ifdef _WIN32
+
+void FileServices::flushFolder(const std::string&) {}
+
+#else
+
+void FileServices::flushFolder(const std::string& folder)
+{
+    SystemCalls& calls = SystemCalls::current();
+    const int handle = calls.open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (handle < 0)
+        throw Failure(SystemErrorText::describe("无法打开文件夹", folder, errno));
+    int error = 0;
+    while (calls.sync(handle) != 0 && (error = errno) == EINTR)
+        error = 0;
+    calls.close(handle);
+    // A file system that keeps no folder to sync (EINVAL) writes names by itself.
+    if (error != 0 && error != EINVAL)
+        throw Failure(SystemErrorText::describe("无法把文件夹存到磁盘上", folder, error));
+}
+
+#endif
 
 bool FileServices::sameName(const std::string& a, const std::string& b)
 {

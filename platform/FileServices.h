@@ -38,6 +38,11 @@ public:
     // True when two names name the same entry of one folder: the same bytes;
     // on Windows also names that differ only in the case of their letters.
     static bool sameName(const std::string& a, const std::string& b);
+
+    // Waits until the device holds the folder's entries, so that the names
+    // of the files just made in it survive a power cut (on Linux; Windows'
+    // file systems keep their names by themselves).
+    static void flushFolder(const std::string& folder);
 };
 
 } // namespace tarvolin

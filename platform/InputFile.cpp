@@ -5,6 +5,8 @@
 #include "platform/OutputFile.h"
 #include "platform/SystemErrorText.h"
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -17,16 +19,18 @@ namespace tarvolin {
 
 namespace {
 
-OpenFile::Handle openForReading(const std::string& path)
+OpenFile::Handle openForReading(const std::string& path, InputFile::Caching caching)
 {
 #ifdef _WIN32
     // Shared as Linux shares it: a file that another program holds open, even
     // for writing or deleting, is read all the same. The run refuses to
     // write over the source (its identity) and stops at a source that
     // shrinks (a short read).
-    HANDLE handle = CreateFileW(LongPath::of(path).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    HANDLE handle = CreateFileW(
+        LongPath::of(path).c_str(), GENERIC_READ,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        caching == InputFile::Caching::bypass ? FILE_FLAG_NO_BUFFERING : FILE_FLAG_SEQUENTIAL_SCAN,
+        nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         throw Failure(
             SystemErrorText::describe("无法打开文件", path, SystemErrorText::lastError()));
@@ -34,16 +38,20 @@ OpenFile::Handle openForReading(const std::string& path)
     const int handle = SystemCalls::current().open(path.c_str(), O_RDONLY | O_CLOEXEC, 0);
     if (handle < 0)
         throw Failure(SystemErrorText::describe("无法打开文件", path, errno));
-#ifdef POSIX_FADV_SEQUENTIAL
-    ::posix_fadvise(handle, 0, 0, POSIX_FADV_SEQUENTIAL);
-#endif
+    // Read strictly in order, or (read back) once.
+    ::posix_fadvise(handle, 0, 0,
+                    caching == InputFile::Caching::bypass ? POSIX_FADV_NOREUSE
+                                                          : POSIX_FADV_SEQUENTIAL);
 #endif
     return handle;
 }
 
 } // namespace
 
-InputFile::InputFile(const std::string& path) : OpenFile(openForReading(path), path) {}
+InputFile::InputFile(const std::string& path, Caching caching)
+    : OpenFile(openForReading(path, caching), path), m_caching(caching)
+{
+}
 
 void InputFile::read(char* buffer, std::size_t count)
 {
@@ -55,6 +63,32 @@ void InputFile::read(char* buffer, std::size_t count)
 std::size_t InputFile::copyTo(OutputFile&, std::size_t)
 {
     return 0;
+}
+
+std::size_t InputFile::readAt(std::int64_t offset, char* buffer, std::size_t count)
+{
+    // Past the cache, reads come in whole sectors.
+    const std::size_t asked =
+        m_caching == Caching::bypass ? (count + alignment - 1) / alignment * alignment : count;
+    std::size_t got = 0;
+    while (got < count) {
+        OVERLAPPED at{};
+        const std::uint64_t position = static_cast<std::uint64_t>(offset) + got;
+        at.Offset = static_cast<DWORD>(position);
+        at.OffsetHigh = static_cast<DWORD>(position >> 32);
+        DWORD done = 0;
+        const DWORD step = static_cast<DWORD>(std::min(asked - got, largestTransfer));
+        if (!ReadFile(handle(), buffer + got, step, &done, &at)) {
+            if (GetLastError() == ERROR_HANDLE_EOF)
+                break;
+            throw Failure(
+                SystemErrorText::describe("无法读取文件", path(), SystemErrorText::lastError()));
+        }
+        if (done == 0)
+            break;
+        got += done;
+    }
+    return std::min(got, count);
 }
 
 #else
@@ -85,6 +119,25 @@ std::size_t InputFile::copyTo(OutputFile& target, std::size_t count)
         copied += static_cast<std::size_t>(done);
     }
     return copied;
+}
+
+std::size_t InputFile::readAt(std::int64_t offset, char* buffer, std::size_t count)
+{
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t done = SystemCalls::current().readAt(
+            handle(), buffer + got, std::min(count - got, largestTransfer),
+            static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            throw Failure(SystemErrorText::describe("无法读取文件", path(), errno));
+        }
+        if (done == 0)
+            break;
+        got += static_cast<std::size_t>(done);
+    }
+    return got;
 }
 
 #endif

@@ -59,11 +59,18 @@ std::optional<OpenFile::Status> OpenFile::statusOf(Handle handle)
     BY_HANDLE_FILE_INFORMATION info;
     if (!GetFileInformationByHandle(handle, &info))
         return std::nullopt;
+    const std::int64_t length =
+        (static_cast<std::int64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    FILE_STANDARD_INFO standard;
+    const std::int64_t allocated =
+        GetFileInformationByHandleEx(handle, FileStandardInfo, &standard, sizeof standard)
+            ? standard.AllocationSize.QuadPart
+            : length;
     return Status{Identity{info.dwVolumeSerialNumber,
                            (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow},
                   GetFileType(handle) == FILE_TYPE_DISK &&
                       (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0,
-                  (static_cast<std::int64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow};
+                  length, allocated};
 }
 
 std::optional<OpenFile::Status> OpenFile::statusAt(const std::string& path)
@@ -126,7 +133,8 @@ OpenFile::Status statusFrom(const struct stat& info)
 {
     return OpenFile::Status{OpenFile::Identity{static_cast<std::uint64_t>(info.st_dev),
                                                static_cast<std::uint64_t>(info.st_ino)},
-                            S_ISREG(info.st_mode), static_cast<std::int64_t>(info.st_size)};
+                            S_ISREG(info.st_mode), static_cast<std::int64_t>(info.st_size),
+                            static_cast<std::int64_t>(info.st_blocks) * 512};
 }
 
 } // namespace

@@ -105,4 +105,113 @@ void OutputFile::write(const char* data, std::size_t count)
     transfer(Direction::out, const_cast<char*>(data), count);
 }
 
+namespace {
+
+// What a failed flush or write-back says: the file is not safe on the device.
+[[noreturn]] void throwNotSaved(const std::string& path, int code)
+{
+    throw Failure(SystemErrorText::describe("无法把文件存到磁盘上", path, code));
+}
+
+} // namespace
+
+#ifdef _WIN32
+
+void OutputFile::startWriteBack(std::int64_t, std::int64_t)
+{
+    // Windows starts writing by itself; awaitWriteBack flushes in steps.
+}
+
+void OutputFile::awaitWriteBack(std::int64_t offset, std::int64_t length)
+{
+    // A flush writes every byte so far: once for each lag's worth of bytes.
+    constexpr std::int64_t together = std::int64_t{16} << 20;
+    if (offset + length - m_flushedUpTo < together)
+        return;
+    flush();
+    m_flushedUpTo = offset + length;
+}
+
+void OutputFile::flush()
+{
+    if (!FlushFileBuffers(handle()))
+        throwNotSaved(path(), SystemErrorText::lastError());
+}
+
+void OutputFile::dropCache()
+{
+    // The read-back opens the file past the cache instead.
+}
+
+void OutputFile::empty()
+{
+    LARGE_INTEGER start{};
+    if (!SetFilePointerEx(handle(), start, nullptr, FILE_BEGIN) || !SetEndOfFile(handle()))
+        throw Failure(
+            SystemErrorText::describe("无法清空文件", path(), SystemErrorText::lastError()));
+    flush();
+}
+
+#else
+
+namespace {
+
+// A file system that cannot start or wait for the writing of a range (or
+// sync a file at all) writes it on its own, and close() or the next flush
+// reports what failed.
+bool unsupported(int error)
+{
+    return error == EINVAL || error == ESPIPE || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+void syncRange(const OutputFile& file, std::int64_t offset, std::int64_t length, unsigned flags)
+{
+    while (SystemCalls::current().syncRange(file.handle(), offset, length, flags) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (!unsupported(errno))
+            throwNotSaved(file.path(), errno);
+        return;
+    }
+}
+
+} // namespace
+
+void OutputFile::startWriteBack(std::int64_t offset, std::int64_t length)
+{
+    syncRange(*this, offset, length, SYNC_FILE_RANGE_WRITE);
+}
+
+void OutputFile::awaitWriteBack(std::int64_t offset, std::int64_t length)
+{
+    syncRange(*this, offset, length,
+              SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+}
+
+void OutputFile::flush()
+{
+    while (SystemCalls::current().dataSync(handle()) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (!unsupported(errno))
+            throwNotSaved(path(), errno);
+        return;
+    }
+}
+
+void OutputFile::dropCache()
+{
+    // The bytes are on the device (flushed): only clean pages go.
+    ::posix_fadvise(handle(), 0, 0, POSIX_FADV_DONTNEED);
+}
+
+void OutputFile::empty()
+{
+    if (SystemCalls::current().truncate(handle(), 0) != 0)
+        throw Failure(SystemErrorText::describe("无法清空文件", path(), errno));
+    flush();
+}
+
+#endif
+
 } // namespace tarvolin
