@@ -95,10 +95,14 @@ int readFolder(const char*, void* buffer, fuse_fill_dir_t fill, off_t, fuse_file
     return 0;
 }
 
-int createFile(const char* path, mode_t, fuse_file_info*)
+// The system keeps what it read or wrote of a file in memory across opens,
+// as it does for a disk: a reader that wants the stick's own bytes must
+// have the system drop them.
+int createFile(const char* path, mode_t, fuse_file_info* info)
 {
     if (fileAt(path) == nullptr)
         stick.files[path + 1].number = stick.nextNumber++;
+    info->keep_cache = 1;
     return 0;
 }
 
@@ -109,6 +113,7 @@ int openFile(const char* path, fuse_file_info* info)
         return -ENOENT;
     if (info->flags & O_TRUNC)
         resize(*file, 0);
+    info->keep_cache = 1;
     return 0;
 }
 
