@@ -110,42 +110,6 @@ std::vector<FolderModel::Entry> FolderModel::subfolders(const std::string& folde
     return entries(folder, Kind::Folders);
 }
 
-std::vector<FolderModel::ListEntry> FolderModel::folderList(const std::string& root,
-                                                            const std::string& folder)
-{
-    std::vector<ListEntry> list;
-    std::string shownRoot = NameText::readable(root);
-#ifdef _WIN32
-    if (shownRoot.size() >= 2 && shownRoot[1] == ':')
-        shownRoot[0] = folded(shownRoot[0]);
-#endif
-    list.push_back({root, shownRoot, 0, true});
-    // Each folder on the way down, all open.
-    const std::string below = folder.size() > root.size() ? folder.substr(root.size()) : "";
-    std::string path = root;
-    for (size_t start = 0; start < below.size();) {
-        const size_t end = std::min(below.find(FileServices::separator, start), below.size());
-        if (end > start) {
-            const std::string name = below.substr(start, end - start);
-            path = join(path, name);
-            list.push_back({path, NameText::readable(name), static_cast<int>(list.size()), true});
-        }
-        start = end + 1;
-    }
-    const int level = static_cast<int>(list.size());
-    for (Entry& entry : subfolders(folder))
-        list.push_back({join(folder, entry.native), std::move(entry.readable), level, false});
-    return list;
-}
-
-size_t FolderModel::openIndex(const std::vector<ListEntry>& list)
-{
-    size_t open = 0;
-    while (open + 1 < list.size() && list[open + 1].open)
-        ++open;
-    return open;
-}
-
 std::string FolderModel::join(const std::string& folder, const std::string& name)
 {
     if (!folder.empty() && folder.back() == FileServices::separator)

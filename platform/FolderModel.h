@@ -7,7 +7,7 @@ namespace tarvolin {
 
 // What the folder list and the file list show, whatever toolkit draws them:
 // a folder's entries by their native names and the names the user reads,
-// in one order, and the chain of folders that the folder list shows.
+// in one order.
 //
 // Native names are, on Linux, the bytes the file system holds, whatever
 // their encoding; on Windows UTF-8. "." and ".." never show, nor do hidden
@@ -24,15 +24,6 @@ public:
         std::string readable; // to show: a name in GBK reads as Chinese
     };
 
-    // One line of the folder list.
-    struct ListEntry
-    {
-        std::string path;     // the folder's full native path
-        std::string readable; // its name to show; the whole root for the root
-        int level;            // 0 for the root, one more a folder deeper
-        bool open;            // the root, the folders on the way down and the open one
-    };
-
     // The files of folder (regular files, and links to them), in order:
     // by their readable names with letters of either case alike, then by
     // their native names. None when the folder cannot be read.
@@ -40,15 +31,6 @@ public:
 
     // The subfolders of folder (and links to folders), in the same order.
     static std::vector<Entry> subfolders(const std::string& folder);
-
-    // The folder list with folder open: root (a drive's root, ending in a
-    // separator), each folder on the way down to folder, then folder's
-    // subfolders, one level deeper. folder is root or lies below it. On
-    // Windows the root shows its drive letter in lower case ("c:\").
-    static std::vector<ListEntry> folderList(const std::string& root, const std::string& folder);
-
-    // The index in folderList's entries of the open folder.
-    static size_t openIndex(const std::vector<ListEntry>& list);
 
     // folder and name joined by exactly one separator.
     static std::string join(const std::string& folder, const std::string& name);
