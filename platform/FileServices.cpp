@@ -1,9 +1,9 @@
 #include "platform/FileServices.h"
 
 #include "platform/Failure.h"
-#include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
-#include "platform/WideText.h"
+#include "platform/windows/LongPath.h"
+#include "platform/windows/WideText.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #ifdef _WIN32
-#include "platform/LongPath.h"
-#include "platform/WideText.h"
+#include "platform/windows/LongPath.h"
+#include "platform/windows/WideText.h"
 #include <windows.h>
 #else
 #include <dirent.h>

@@ -1,14 +1,14 @@
 #include "platform/InputFile.h"
 
 #include "platform/Failure.h"
-#include "platform/LongPath.h"
 #include "platform/OutputFile.h"
 #include "platform/SystemErrorText.h"
+#include "platform/windows/LongPath.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include "platform/SystemCalls.h"
+#include "platform/posix/SystemCalls.h"
 #include <cerrno>
 #include <fcntl.h>
 #endif

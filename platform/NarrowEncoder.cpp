@@ -4,7 +4,7 @@
 #include "platform/NameText.h"
 
 #ifdef _WIN32
-#include "platform/WideText.h"
+#include "platform/windows/WideText.h"
 #include <windows.h>
 #else
 #include <cerrno>

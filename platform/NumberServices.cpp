@@ -5,7 +5,7 @@
 #include <string_view>
 
 #ifdef _WIN32
-#include "platform/WideText.h"
+#include "platform/windows/WideText.h"
 #include <windows.h>
 #else
 #include <langinfo.h>

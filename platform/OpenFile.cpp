@@ -1,15 +1,15 @@
 #include "platform/OpenFile.h"
 
 #include "platform/Failure.h"
-#include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
+#include "platform/windows/LongPath.h"
 
 #include <algorithm>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include "platform/SystemCalls.h"
+#include "platform/posix/SystemCalls.h"
 #include <cerrno>
 #include <sys/stat.h>
 #endif

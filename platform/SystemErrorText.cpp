@@ -3,7 +3,7 @@
 #include <cerrno>
 
 #ifdef _WIN32
-#include "platform/WideText.h"
+#include "platform/windows/WideText.h"
 #include <windows.h>
 #endif
 

@@ -1,10 +1,10 @@
 #include "ui/win32/controls/DirList.h"
 
 #include "platform/Failure.h"
-#include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
-#include "platform/WideText.h"
 #include "platform/win32/DpiFunctions.h"
+#include "platform/windows/LongPath.h"
+#include "platform/windows/WideText.h"
 #include "ui/FolderList.h"
 
 #include <algorithm>

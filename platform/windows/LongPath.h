@@ -1,7 +1,5 @@
 #pragma once
 
-#ifdef _WIN32
-
 #include <string>
 #include <string_view>
 
@@ -29,5 +27,3 @@ public:
 };
 
 } // namespace tarvolin
-
-#endif
