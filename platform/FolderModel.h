@@ -15,25 +15,36 @@ namespace tarvolin {
 // leaves out files marked hidden or system, the folder list folders marked
 // hidden (a folder marked system alone is one with its own look, such as
 // Fonts or Downloads, and shows).
-class FolderModel
+namespace FolderModel {
+
+struct Entry
 {
-public:
-    struct Entry
-    {
-        std::string native;   // for file operations
-        std::string readable; // to show: a name in GBK reads as Chinese
-    };
-
-    // The files of folder (regular files, and links to them), in order:
-    // by their readable names with letters of either case alike, then by
-    // their native names. None when the folder cannot be read.
-    static std::vector<Entry> files(const std::string& folder);
-
-    // The subfolders of folder (and links to folders), in the same order.
-    static std::vector<Entry> subfolders(const std::string& folder);
-
-    // folder and name joined by exactly one separator.
-    static std::string join(const std::string& folder, const std::string& name);
+    std::string native;   // for file operations
+    std::string readable; // to show: a name in GBK reads as Chinese
 };
+
+// The files of folder (regular files, and links to them), in order:
+// by their readable names with letters of either case alike, then by
+// their native names. None when the folder cannot be read.
+std::vector<Entry> files(const std::string& folder);
+
+// The subfolders of folder (and links to folders), in the same order.
+std::vector<Entry> subfolders(const std::string& folder);
+
+// folder and name joined by exactly one separator.
+std::string join(const std::string& folder, const std::string& name);
+
+namespace detail {
+
+enum class Kind { Files, Folders };
+
+// The native names of folder's entries of kind that show, in the order the
+// system lists them (platform/posix, platform/windows); none when the
+// folder cannot be read.
+std::vector<std::string> names(const std::string& folder, Kind kind);
+
+} // namespace detail
+
+} // namespace FolderModel
 
 } // namespace tarvolin

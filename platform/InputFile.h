@@ -27,6 +27,10 @@ public:
     // without the call): the caller moves the rest itself. A file that ends
     // early is a failure, as in read().
     std::size_t copyTo(OutputFile& target, std::size_t count);
+
+private:
+    // Opens path for reading in the system's own way; throws a Failure when it cannot.
+    static Handle openForReading(const std::string& path);
 };
 
 } // namespace tarvolin

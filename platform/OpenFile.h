@@ -83,6 +83,9 @@ protected:
     // The failure of a file that ended before the bytes it was to give.
     [[noreturn]] void throwShortRead() const;
 
+    // The failure of a transfer that the system refused with the error code.
+    [[noreturn]] void throwTransferFailure(Direction direction, int code) const;
+
 private:
 #ifdef _WIN32
     static constexpr Handle closed = nullptr;

@@ -3,6 +3,7 @@
 #include "platform/OpenFile.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 namespace tarvolin {
@@ -22,6 +23,19 @@ public:
     // Writes all count bytes at the current end; any shortfall (a full disk,
     // the size limit of the file) is a failure.
     void write(const char* data, std::size_t count);
+
+private:
+    // Opens path for writing without emptying it and without waiting (a pipe
+    // with no reader would block the window for good), in the system's own
+    // way; refuses the file keep where the system tells it apart already.
+    static Handle openChecked(const std::string& path, const std::optional<Identity>& keep);
+
+    // Empties the opened regular file, length bytes long until now, and
+    // readies it for the writes.
+    void startWriting(std::int64_t length);
+
+    [[noreturn]] static void throwNotRegular(const std::string& path);
+    [[noreturn]] static void throwIsSource(const std::string& path);
 };
 
 } // namespace tarvolin

@@ -12,7 +12,7 @@
 
 namespace {
 
-using tarvolin::FolderModel;
+namespace FolderModel = tarvolin::FolderModel;
 using testsupport::TempDir;
 namespace fs = std::filesystem;
 

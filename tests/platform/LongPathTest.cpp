@@ -12,7 +12,7 @@
 
 namespace {
 
-using tarvolin::LongPath;
+namespace LongPath = tarvolin::LongPath;
 
 std::wstring currentFolder()
 {

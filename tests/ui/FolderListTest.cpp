@@ -13,7 +13,7 @@
 namespace {
 
 namespace FolderList = tarvolin::FolderList;
-using tarvolin::FolderModel;
+namespace FolderModel = tarvolin::FolderModel;
 using testsupport::TempDir;
 namespace fs = std::filesystem;
 
