@@ -39,13 +39,16 @@ public:
     // early is a failure, as in read().
     std::size_t copyTo(OutputFile& target, std::size_t count);
 
-    // Reads up to count bytes from offset on into buffer, leaving the
-    // position as it is; fewer only where the file ends. A file opened to
-    // bypass the cache may read past count up to the next multiple of
-    // alignment: buffer must hold that much.
+    // Reads up to count bytes from offset on into buffer; fewer only where
+    // the file ends. The position where read() goes on may move. A file
+    // opened to bypass the cache may read past count up to the next
+    // multiple of alignment: buffer must hold that much.
     std::size_t readAt(std::int64_t offset, char* buffer, std::size_t count);
 
 private:
+    // Opens path for reading in the system's own way; throws a Failure when it cannot.
+    static Handle openForReading(const std::string& path, Caching caching);
+
     Caching m_caching;
 };
 

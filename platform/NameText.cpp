@@ -1,9 +1,5 @@
 #include "platform/NameText.h"
 
-#ifndef _WIN32
-#include <iconv.h>
-#endif
-
 namespace tarvolin {
 
 namespace {
@@ -43,28 +39,6 @@ size_t utf8SequenceAt(const std::string& bytes, size_t at)
     return length;
 }
 
-#ifndef _WIN32
-// bytes decoded from GB18030 into UTF-8; false when they are not GB18030.
-bool fromGb18030(const std::string& bytes, std::string& utf8)
-{
-    iconv_t cd = ::iconv_open("UTF-8", "GB18030");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return false;
-    std::string out(bytes.size() * 4 + 4, '\0');
-    char* in = const_cast<char*>(bytes.data());
-    size_t inLeft = bytes.size();
-    char* dst = out.data();
-    size_t dstLeft = out.size();
-    const size_t rc = ::iconv(cd, &in, &inLeft, &dst, &dstLeft);
-    ::iconv_close(cd);
-    if (rc == static_cast<size_t>(-1) || rc > 0 || inLeft != 0)
-        return false;
-    out.resize(out.size() - dstLeft);
-    utf8 = std::move(out);
-    return true;
-}
-#endif
-
 bool isUtf8Text(const std::string& bytes)
 {
     for (size_t at = 0; at < bytes.size();) {
@@ -82,11 +56,9 @@ std::string readablePiece(const std::string& bytes)
 {
     if (isUtf8Text(bytes))
         return bytes;
-#ifndef _WIN32
     std::string decoded;
-    if (fromGb18030(bytes, decoded))
+    if (NameText::detail::fromGb18030(bytes, decoded))
         return decoded;
-#endif
     std::string shown;
     for (size_t at = 0; at < bytes.size();) {
         const size_t length = utf8SequenceAt(bytes, at);

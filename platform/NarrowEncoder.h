@@ -28,6 +28,9 @@ public:
     std::string encode(const std::string& utf8) const;
 
 private:
+    // The failure of a text that the code page cannot hold.
+    [[noreturn]] static void throwUnrepresentable(const std::string& utf8, unsigned codePage);
+
     unsigned m_codePage;
 };
 

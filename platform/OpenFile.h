@@ -84,6 +84,9 @@ protected:
     // disk is full) are failures, as is any error the system reports.
     void transfer(Direction direction, char* buffer, std::size_t count);
 
+    // The failure of a transfer that the system refused with the error code.
+    [[noreturn]] void throwTransferFailure(Direction direction, int code) const;
+
 private:
 #ifdef _WIN32
     static constexpr Handle closed = nullptr;

@@ -45,6 +45,20 @@ public:
     void empty();
 
 private:
+    // Opens path for writing without emptying it and without waiting (a pipe
+    // with no reader would block the window for good), in the system's own
+    // way; refuses the file keep where the system tells it apart already.
+    static Handle openChecked(const std::string& path, const std::optional<Identity>& keep);
+
+    // Empties the opened regular file, length bytes long until now, and
+    // readies it for the writes.
+    void startWriting(std::int64_t length);
+
+    [[noreturn]] static void throwNotRegular(const std::string& path);
+    [[noreturn]] static void throwIsSource(const std::string& path);
+    // The failure of a flush or write-back: the file is not safe on the device.
+    [[noreturn]] static void throwNotSaved(const std::string& path, int code);
+
     std::int64_t m_flushedUpTo = 0; // where Windows last flushed
 };
 

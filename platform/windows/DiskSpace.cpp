@@ -1,6 +1,6 @@
 #include "platform/DiskSpace.h"
 
-#include "platform/LongPath.h"
+#include "platform/windows/LongPath.h"
 
 #include <windows.h>
 

@@ -12,7 +12,7 @@
 #endif
 
 using tarvolin::Failure;
-using tarvolin::FileServices;
+namespace FileServices = tarvolin::FileServices;
 using tarvolin::InputFile;
 using tarvolin::NarrowEncoder;
 using tarvolin::OutputFile;

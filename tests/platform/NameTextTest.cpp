@@ -5,7 +5,7 @@
 
 namespace {
 
-using tarvolin::NameText;
+namespace NameText = tarvolin::NameText;
 
 // "电影 片段.avi" as a Chinese Windows machine writes it: GBK bytes.
 const std::string gbkName = "\xB5\xE7\xD3\xB0 \xC6\xAC\xB6\xCE.avi";

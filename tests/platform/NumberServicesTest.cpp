@@ -4,7 +4,7 @@
 
 #include <optional>
 
-using tarvolin::NumberServices;
+namespace NumberServices = tarvolin::NumberServices;
 
 namespace {
 

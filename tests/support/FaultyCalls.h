@@ -4,7 +4,7 @@
 // short, is interrupted or throws at the moment a test chooses, while every
 // other call goes to the system. Installed for the lifetime of the object.
 
-#include "platform/SystemCalls.h"
+#include "platform/posix/SystemCalls.h"
 
 #include <cerrno>
 #include <map>

@@ -1,6 +1,4 @@
-#include "platform/SystemCalls.h"
-
-#ifndef _WIN32
+#include "platform/posix/SystemCalls.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -93,5 +91,3 @@ void SystemCalls::install(SystemCalls* calls)
 }
 
 } // namespace tarvolin
-
-#endif

@@ -1,7 +1,5 @@
 #pragma once
 
-#ifndef _WIN32
-
 #include <cstddef>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -45,5 +43,3 @@ public:
 };
 
 } // namespace tarvolin
-
-#endif
