@@ -34,8 +34,9 @@ std::int64_t fileLength(const std::string& path);
 // The same length, or -1 when it cannot be read.
 std::int64_t fullLength(const std::string& path);
 
-// True when two names name the same entry of one folder: the same bytes;
-// on Windows also names that differ only in the case of their letters.
+// True when two names name the same entry of one folder as Windows sees
+// it: the same bytes, or names that differ only in the case of their
+// letters.
 bool sameName(const std::string& a, const std::string& b);
 
 // Waits until the device holds the folder's entries, so that the names of

@@ -1,5 +1,7 @@
 #include "platform/NameText.h"
 
+#include <algorithm>
+
 namespace tarvolin {
 
 namespace {
@@ -74,6 +76,22 @@ std::string readablePiece(const std::string& bytes)
 }
 
 } // namespace
+
+std::u32string NameText::codePoints(const std::string& utf8)
+{
+    std::u32string characters;
+    for (size_t at = 0; at < utf8.size();) {
+        const size_t length = std::max<size_t>(1, utf8SequenceAt(utf8, at));
+        const auto lead = static_cast<unsigned char>(utf8[at]);
+        // The lead byte's own bits, then six from each byte after it.
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (size_t i = 1; i < length; ++i)
+            c = (c << 6) | (static_cast<unsigned char>(utf8[at + i]) & 0x3F);
+        characters += c;
+        at += length;
+    }
+    return characters;
+}
 
 bool NameText::isUtf8(const std::string& bytes)
 {

@@ -19,10 +19,15 @@ bool isUtf8(const std::string& bytes);
 // that, each of its bytes that is not UTF-8 shown as U+FFFD.
 std::string readable(const std::string& bytes);
 
+// The characters of well-formed UTF-8 text (isUtf8 holds), one a code point.
+std::u32string codePoints(const std::string& utf8);
+
 namespace detail {
 
-// bytes decoded from GB18030 into UTF-8 (platform/posix, platform/windows);
-// false when they are not GB18030 or the system decodes no names.
+// bytes decoded from GB18030 (or Windows' code page 936, which differs
+// from it at 0x80, the euro sign) into UTF-8 (platform/posix,
+// platform/windows); false when they are neither or the system decodes no
+// names.
 bool fromGb18030(const std::string& bytes, std::string& utf8);
 
 } // namespace detail

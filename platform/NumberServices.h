@@ -25,12 +25,14 @@ inline std::optional<std::int32_t> numberFromText(const std::string& text)
 }
 
 // fraction × 100 with two decimals and a percent sign: 1.0 / 3 gives
-// "33.33%" (with the user's decimal separator in place of ".").
+// "33.33%" (with the given decimal separator in place of ".").
 std::string percentText(double fraction, const std::string& separator);
-inline std::string percentText(double fraction)
-{
-    return percentText(fraction, decimalSeparator());
-}
+
+// fraction × 100 as the user's settings write numbers, and a percent sign:
+// on Windows their decimals, separator, leading zero and grouping ("33.33%",
+// "33%" with no decimals, ".50%" with no leading zero); elsewhere two
+// decimals and the locale's separator.
+std::string percentText(double fraction);
 
 // Plain decimal digits, a minus sign for a negative number, no grouping.
 inline std::string decimalText(std::int64_t value)

@@ -35,6 +35,9 @@ std::size_t InputFile::copyTo(OutputFile& target, std::size_t count)
             case ENOSYS:
             case EINVAL:
             case EOPNOTSUPP:
+            // EBADF also answers an output opened for appending; a
+            // descriptor that is really wrong fails the plain read or write
+            // that follows, with its own clear message.
             case EBADF:
                 return copied;
             default:

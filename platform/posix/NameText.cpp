@@ -4,9 +4,11 @@
 
 namespace tarvolin {
 
-bool NameText::detail::fromGb18030(const std::string& bytes, std::string& utf8)
+namespace {
+
+bool decoded(const char* codeset, const std::string& bytes, std::string& utf8)
 {
-    iconv_t cd = ::iconv_open("UTF-8", "GB18030");
+    iconv_t cd = ::iconv_open("UTF-8", codeset);
     if (cd == reinterpret_cast<iconv_t>(-1))
         return false;
     std::string out(bytes.size() * 4 + 4, '\0');
@@ -21,6 +23,14 @@ bool NameText::detail::fromGb18030(const std::string& bytes, std::string& utf8)
     out.resize(out.size() - dstLeft);
     utf8 = std::move(out);
     return true;
+}
+
+} // namespace
+
+bool NameText::detail::fromGb18030(const std::string& bytes, std::string& utf8)
+{
+    // Windows' code page 936 holds the euro sign at 0x80, where GB18030 has none.
+    return decoded("GB18030", bytes, utf8) || decoded("CP936", bytes, utf8);
 }
 
 } // namespace tarvolin

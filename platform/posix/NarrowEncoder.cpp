@@ -35,7 +35,8 @@ bool convert(const std::string& text, const std::string& from, const std::string
         out.append(chunk, static_cast<size_t>(dst - chunk));
         if (failed && error == E2BIG)
             continue;
-        // glibc counts the characters it replaced instead of failing; none may be.
+        // glibc's CP936 fails on a character it cannot write (EILSEQ); other C
+        // libraries may replace it and count it instead: none may be.
         if (failed || rc > 0) {
             converted = false;
             break;

@@ -17,4 +17,10 @@ std::string NumberServices::detail::userDecimalSeparator()
     return separator;
 }
 
+std::string NumberServices::percentText(double fraction)
+{
+    // No percentage reaches 1000: the locale's grouping never shows.
+    return percentText(fraction, decimalSeparator());
+}
+
 } // namespace tarvolin

@@ -77,6 +77,35 @@ TEST(FileServices, IdentityComparesFilesNotText)
     EXPECT_NE(identity(dir / "a"), identity(dir / "b"));
 }
 
+// Names are compared as Windows compares them, where the pieces are joined.
+TEST(FileServices, NamesAlikeButForCaseAreTheSameName)
+{
+    struct Case
+    {
+        std::string a, b;
+        bool same;
+    };
+    std::vector<Case> cases{
+        {"P.bin", "p.bin", true},         {"movie.AVI.000", "Movie.avi.000", true},
+        {"Ä文件.bin", "ä文件.BIN", true}, {"a.bin", "a.bin ", false},
+        {"a.bin", "b.bin", false},        {"视频", "视频", true}};
+#ifndef _WIN32
+    // GBK bytes from an archive: their ASCII letters alike but for case.
+    cases.push_back({"\xCA\xD3"
+                     "a.bin",
+                     "\xCA\xD3"
+                     "A.BIN",
+                     true});
+    cases.push_back({"\xCA\xD3"
+                     "a.bin",
+                     "\xCA\xD4"
+                     "a.bin",
+                     false});
+#endif
+    for (const Case& c : cases)
+        EXPECT_EQ(FileServices::sameName(c.a, c.b), c.same) << c.a << " / " << c.b;
+}
+
 TEST(NarrowEncoder, WritesTheScriptsCodePageAsWindowsDoesOrFails)
 {
 #ifdef _WIN32

@@ -8,6 +8,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
 namespace {
@@ -66,10 +68,19 @@ TEST(FolderModelTest, ShowsFilesAndFoldersApartInOneOrderWithoutHiddenOnes)
     fs::create_symlink(dir.path() / "c", dir.path() / "link to c");
     fs::create_directory_symlink(dir.path() / "zeta", dir.path() / "link to zeta");
     fs::create_symlink(dir.path() / "missing", dir.path() / "dangling");
+    // A pipe is no file to split: selecting it would only get a misleading notice.
+    ::mkfifo((dir / "pipe").c_str(), 0600);
+    // Names alike but for case keep one order, by their bytes.
+    for (const char* name : {"ab.x", "aB.x", "Ab.x", "AB.x"})
+        testsupport::writeFile(dir / name, "x");
     const std::vector<std::string> folders = {"Alpha", "beta", "link to zeta", "zeta", "文件夹"};
 #endif
     // Letters of either case alike.
-    std::vector<std::string> files = {"a.txt", "B.bin", "c"};
+    std::vector<std::string> files = {"a.txt"};
+#ifndef _WIN32
+    files.insert(files.end(), {"AB.x", "Ab.x", "aB.x", "ab.x"});
+#endif
+    files.insert(files.end(), {"B.bin", "c"});
 #ifndef _WIN32
     files.push_back("link to c");
 #endif
