@@ -7,6 +7,7 @@
 #include "platform/OutputFile.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace tarvolin {
@@ -30,6 +31,29 @@ std::size_t characterCount(std::string_view utf8)
 bool needsQuotes(char c)
 {
     return std::string_view(" &()[]{}^=;!'+,`~").find(c) != std::string_view::npos;
+}
+
+// The devices Windows opens under a file's name, whatever follows its first
+// dot ("nul.000"; "CON.bin" on many versions): a script would join the
+// pieces into the device, and no piece could bear the name. The name before
+// the first dot, without the blanks at its end, in any case; COM and LPT
+// take the digits 1 to 9 and the superscripts ¹ ² ³.
+std::optional<std::string> deviceNameIn(const std::string& bare)
+{
+    std::string stem = bare.substr(0, bare.find('.'));
+    while (!stem.empty() && stem.back() == ' ')
+        stem.pop_back();
+    std::string upper = stem;
+    for (char& c : upper)
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    const std::string_view head = std::string_view(upper).substr(0, 3);
+    const std::string_view number = std::string_view(upper).substr(head.size());
+    const bool device =
+        ((head == "CON" || head == "PRN" || head == "AUX" || head == "NUL") && number.empty()) ||
+        ((head == "COM" || head == "LPT") &&
+         ((number.size() == 1 && number[0] >= '1' && number[0] <= '9') || number == "\u00B9" ||
+          number == "\u00B2" || number == "\u00B3"));
+    return device ? std::optional<std::string>(stem) : std::nullopt;
 }
 
 // Characters that no Windows file name holds. Elsewhere a name may hold ":"
@@ -87,6 +111,10 @@ void ReassemblyScript::checkTarget(const std::string& bare)
             shown += static_cast<unsigned char>(d) < 0x20 || d == 0x7F ? '?' : d;
         throw Failure("文件名“" + shown + "”中的" + what + "不能写入组装文件，请先给文件改名");
     }
+    // Every piece and the script begin with the target's name and a dot.
+    if (const std::optional<std::string> device = deviceNameIn(bare))
+        throw Failure("文件名“" + bare + "”在 Windows 上是设备名“" + *device +
+                      "”，无法组装成文件，请先给文件改名");
 }
 
 std::string ReassemblyScript::quotedName(const std::string& bare)

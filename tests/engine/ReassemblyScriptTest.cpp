@@ -201,7 +201,15 @@ TEST(ReassemblyScript, RefusesTargetsTheScriptCannotCarry)
                                            {"a>b", "“>”"},
                                            {"a|b", "“|”"},
                                            {"a*b", "“*”"},
-                                           {"a?b", "“?”"}}) {
+                                           {"a?b", "“?”"},
+                                           // Windows devices, whatever follows the first dot.
+                                           {"nul", "设备名“nul”"},
+                                           {"CON.bin", "设备名“CON”"},
+                                           {"Aux .tar.gz", "设备名“Aux”"},
+                                           {"prn. ", "设备名“prn”"},
+                                           {"COM1.bin", "设备名“COM1”"},
+                                           {"lpt9", "设备名“lpt9”"},
+                                           {"com\u00B9.txt", "设备名“com\u00B9”"}}) {
         try {
             ReassemblyScript::checkTarget(c.bare);
             ADD_FAILURE() << "accepted " << c.bare;
@@ -211,7 +219,8 @@ TEST(ReassemblyScript, RefusesTargetsTheScriptCannotCarry)
             EXPECT_EQ(failure.description().find_first_of("\r\n"), std::string::npos);
         }
     }
-    for (const std::string bare : {"my file.avi", "a&b^c%d!e.bin", "电影 (1).avi", "+,=;'[]{}~`"})
+    for (const std::string bare : {"my file.avi", "a&b^c%d!e.bin", "电影 (1).avi", "+,=;'[]{}~`",
+                                   "null.bin", "console", "COM10.bin", "com0", "lpt.bin", "a.nul"})
         EXPECT_NO_THROW(ReassemblyScript::checkTarget(bare)) << bare;
 }
 

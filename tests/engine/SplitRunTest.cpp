@@ -664,11 +664,12 @@ TEST_F(SplitRun, NamesTheScriptCannotCarryAreRefusedBeforeAnyPiece)
     {
         std::string oname, word;
     };
-    std::vector<Case> cases{{dir.folder(), "没有名字"},   {dir / "a\r\ndel *.*", "回车符"},
-                            {dir / "a\"b", "“\"”"},       {dir / "a|b", "“|”"},
-                            {dir / "a<b", "“<”"},         {dir / "a>b", "“>”"},
-                            {dir / "a*.bin", "“*”"},      {dir / "한국어.bin", "代码页 936"},
-                            {dir / "😀.bin", "代码页 936"}};
+    std::vector<Case> cases{{dir.folder(), "没有名字"},    {dir / "a\r\ndel *.*", "回车符"},
+                            {dir / "a\"b", "“\"”"},        {dir / "a|b", "“|”"},
+                            {dir / "a<b", "“<”"},          {dir / "a>b", "“>”"},
+                            {dir / "a*.bin", "“*”"},       {dir / "한국어.bin", "代码页 936"},
+                            {dir / "😀.bin", "代码页 936"}, {dir / "nul", "设备名"},
+                            {dir / "CON.bin", "设备名"}};
 #ifndef _WIN32
     // Names no Windows holds, and bytes no Windows reads as text.
     cases.insert(cases.end(), {{dir / "a:b.bin", "“:”"},
