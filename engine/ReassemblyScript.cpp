@@ -28,9 +28,45 @@ std::size_t characterCount(std::string_view utf8)
     return count;
 }
 
-bool needsQuotes(char c)
+// The Unicode blanks beyond ASCII (White_Space): the next line, the
+// no-break spaces, the typographic spaces, the line and paragraph
+// separators and the ideographic space that Chinese input methods type.
+bool isUnicodeBlank(char32_t c)
 {
-    return std::string_view(" &()[]{}^=;!'+,`~").find(c) != std::string_view::npos;
+    return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
+           c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+// Whether the interpreter must read the name in quotes: it holds a blank,
+// ASCII or Unicode, or one of & ( ) [ ] { } ^ = ; ! ' + , ` ~. A name that
+// is not UTF-8 is GBK bytes, read a character at a time: its ideographic
+// space is A1 A1, and the second byte of a character is no ASCII sign.
+bool needsQuotes(const std::string& bare)
+{
+    const bool utf8 = NameText::isUtf8(bare);
+    for (std::size_t i = 0; i < bare.size();) {
+        const auto byte = static_cast<unsigned char>(bare[i]);
+        if (byte < 0x80) {
+            if (std::string_view(" \t&()[]{}^=;!'+,`~").find(bare[i]) != std::string_view::npos)
+                return true;
+            ++i;
+        } else if (utf8) {
+            const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+            char32_t c = byte & (0x7F >> length);
+            for (std::size_t k = 1; k < length; ++k)
+                c = (c << 6) | (static_cast<unsigned char>(bare[i + k]) & 0x3F);
+            if (isUnicodeBlank(c))
+                return true;
+            i += length;
+        } else if (byte >= 0x81 && byte <= 0xFE && i + 1 < bare.size()) {
+            if (byte == 0xA1 && static_cast<unsigned char>(bare[i + 1]) == 0xA1)
+                return true;
+            i += 2;
+        } else {
+            ++i;
+        }
+    }
+    return false;
 }
 
 // The devices Windows opens under a file's name, whatever follows its first
@@ -120,14 +156,12 @@ void ReassemblyScript::checkTarget(const std::string& bare)
 std::string ReassemblyScript::quotedName(const std::string& bare)
 {
     std::string written;
-    bool quote = false;
     for (const char c : bare) {
         written += c;
         if (c == '%')
             written += '%';
-        quote = quote || needsQuotes(c);
     }
-    return quote ? "\"" + written + "\"" : written;
+    return needsQuotes(bare) ? "\"" + written + "\"" : written;
 }
 
 void ReassemblyScript::addPiece(const std::string& bareName)

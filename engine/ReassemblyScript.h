@@ -39,7 +39,9 @@ public:
     static void checkTarget(const std::string& bareName);
 
     // A bare name as the interpreter must read it: every % doubled, and the
-    // whole enclosed in double quotes when it holds a blank or one of
+    // whole enclosed in double quotes when it holds a blank (ASCII or
+    // Unicode: the no-break, typographic and ideographic spaces; in GBK
+    // bytes the ideographic space A1 A1) or one of
     // & ( ) [ ] { } ^ = ; ! ' + , ` ~.
     static std::string quotedName(const std::string& bare);
 

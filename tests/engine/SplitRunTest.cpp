@@ -698,7 +698,11 @@ TEST_F(SplitRun, ScriptIsInCodePage936AndJoinsBack)
           Case{"测试100%.bin", "\xB2\xE2\xCA\xD4"
                                "100%%.bin"},
           Case{"a&b^c!.bin", "\"a&b^c!.bin"},
-          Case{"报告—终稿€.bin", "\xB1\xA8\xB8\xE6\xA1\xAA\xD6\xD5\xB8\xE5\x80.bin"}}) {
+          Case{"报告—终稿€.bin", "\xB1\xA8\xB8\xE6\xA1\xAA\xD6\xD5\xB8\xE5\x80.bin"},
+          // The ideographic space, A1 A1, is quoted as the ASCII blank is.
+          Case{"ＡＢＣ全角１２３　空格.bin",
+               "\"\xA3\xC1\xA3\xC2\xA3\xC3\xC8\xAB\xBD\xC7\xA3\xB1\xA3\xB2"
+               "\xA3\xB3\xA1\xA1\xBF\xD5\xB8\xF1.bin"}}) {
         TempDir scratch;
         const std::string source = randomBytes(250, 12);
         writeFile(scratch / c.name, source);
