@@ -424,10 +424,12 @@ TEST_F(SplitRun, SourceThatShrinksIsAFailureNotAZeroFilledPiece)
 TEST_F(SplitRun, NeverWritesOverItsOwnSource)
 {
     const std::string source = randomBytes(300);
+    using Prepare = std::function<void(const TempDir&)>;
     struct Case
     {
         std::string sfile, oname, refused;
-        std::function<void(const TempDir&)> prepare = [](const TempDir&) {};
+        Prepare prepare = [](const TempDir&) {};
+        Prepare atFirstPump = [](const TempDir&) {};
     };
     std::vector<Case> cases{
         {"x.000", "x", "x.000"}, // the first piece
@@ -442,12 +444,21 @@ TEST_F(SplitRun, NeverWritesOverItsOwnSource)
     cases.push_back({"s.bin", "x", "x.001", [](const TempDir& d) {
                          fs::create_symlink(d.path() / "s.bin", d.path() / "x.001");
                      }});
+    // The script becomes a link to the source while the pieces are written.
+    cases.push_back(
+        {"s.bin", "x", "x.BAT", [](const TempDir&) {},
+         [](const TempDir& d) { fs::create_symlink(d.path() / "s.bin", d.path() / "x.BAT"); }});
 #endif
     for (const Case& c : cases) {
         TempDir scratch;
         writeFile(scratch / c.sfile, source);
         c.prepare(scratch);
         host.notices.clear();
+        host.pumps = 0;
+        host.onPump = [&](int pumps) {
+            if (pumps == 1)
+                c.atFirstPump(scratch);
+        };
         EXPECT_TRUE(split(scratch / c.sfile, 100, scratch / c.oname)) << c.refused;
         expectErrorNotice({c.refused, "被分割文件本身"});
         EXPECT_EQ(readFile(scratch / c.sfile), source) << c.refused;
