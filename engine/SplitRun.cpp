@@ -10,11 +10,13 @@
 #include "platform/Failure.h"
 #include "platform/FileServices.h"
 #include "platform/InputFile.h"
+#include "platform/NameText.h"
 #include "platform/NarrowEncoder.h"
 #include "platform/NumberServices.h"
 #include "platform/OpenFile.h"
 #include "platform/OutputFile.h"
 
+#include <algorithm>
 #include <new>
 #include <optional>
 
@@ -61,6 +63,98 @@ std::string folderOf(const std::string& oname)
     const std::string folder =
         oname.substr(0, oname.size() - ReassemblyScript::bareName(oname).size());
     return folder.empty() ? "." : folder;
+}
+
+// The UTF-8 sequence at text[at] as a code point, and its length.
+char32_t codePointAt(const std::string& text, std::size_t at, std::size_t& length)
+{
+    const auto lead = static_cast<unsigned char>(text[at]);
+    length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k)
+        c = (c << 6) | (static_cast<unsigned char>(text[at + k]) & 0x3F);
+    return c;
+}
+
+void appendUtf8(std::string& text, char32_t c)
+{
+    if (c < 0x80) {
+        text += static_cast<char>(c);
+    } else if (c < 0x800) {
+        text += static_cast<char>(0xC0 | (c >> 6));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        text += static_cast<char>(0xE0 | (c >> 12));
+        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (c >> 18));
+        text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// A name as a file system that ignores case (exFAT, FAT, NTFS) compares it:
+// in UTF-8 the capitals of Latin, Greek and Cyrillic and the full-width
+// Latin letters of Chinese input made small; in GBK bytes the ASCII
+// capitals, but not the second bytes of its characters.
+std::string foldedCase(const std::string& name)
+{
+    const bool utf8 = NameText::isUtf8(name);
+    std::string folded;
+    for (std::size_t i = 0; i < name.size();) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        std::size_t length = 1;
+        if (!utf8 && byte >= 0x81) {
+            length = std::min<std::size_t>(2, name.size() - i);
+            folded.append(name, i, length);
+        } else {
+            char32_t c = utf8 ? codePointAt(name, i, length) : byte;
+            if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
+                (c >= 0x391 && c <= 0x3AB && c != 0x3A2) || (c >= 0x410 && c <= 0x42F) ||
+                (c >= 0xFF21 && c <= 0xFF3A))
+                c += 0x20;
+            else if (c >= 0x400 && c <= 0x40F)
+                c += 0x50;
+            appendUtf8(folded, c);
+        }
+        i += length;
+    }
+    return folded;
+}
+
+// Refuses, before anything is written, an output in the source's folder
+// whose name is the source's whatever the case of its letters. Where case
+// counts, one that differs in case is another file, but not once the pieces
+// are on Windows; where it does not, it is the source itself even when the
+// file system tells two identities for the two names (exFAT through FUSE
+// does), which the check of each output against the source's identity
+// cannot see.
+void checkNotTheSourceByName(const std::string& sfile, const PiecePlan& plan,
+                             const std::string& oname, const std::string& folder)
+{
+    const std::optional<OpenFile::Status> sourceFolder = OpenFile::statusAt(folderOf(sfile));
+    const std::optional<OpenFile::Status> outputFolder = OpenFile::statusAt(folder);
+    if (!sourceFolder || !outputFolder || !(sourceFolder->identity == outputFolder->identity))
+        return;
+    const std::string name = foldedCase(ReassemblyScript::bareName(sfile));
+    const std::string stem = foldedCase(ReassemblyScript::bareName(oname)) + ".";
+    if (name.compare(0, stem.size(), stem) != 0)
+        return;
+    const std::string suffix = name.substr(stem.size());
+    std::optional<std::string> output;
+    if (suffix == "bat")
+        output = oname + ".BAT";
+    for (std::int32_t i = 1; !output && i <= plan.count(); ++i) {
+        if (PiecePlan::suffix(i) == suffix)
+            output = PiecePlan::piecePath(oname, i);
+    }
+    if (!output)
+        return;
+    const bool sameBytes = ReassemblyScript::bareName(*output) == ReassemblyScript::bareName(sfile);
+    throw Failure("“" + *output + "”就是被分割文件本身" +
+                  (sameBytes ? "" : "（文件名只是大小写不同）") + "，不能用分割后的文件覆盖它");
 }
 
 std::int64_t roundedUp(std::int64_t bytes, std::int64_t block)
@@ -139,6 +233,7 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
         // Pieces on another disk than the source's are read back from it.
         const std::optional<OpenFile::Status> destination = OpenFile::statusAt(folder);
         const bool elsewhere = destination && destination->identity.volume != sourceIdentity.volume;
+        checkNotTheSourceByName(sfile, plan, oname, folder);
         checkRoom(plan, oname, scriptPath, scriptText.size(), folder, elsewhere);
         // From the first piece on, an older script would join old and new
         // pieces: emptied now, it joins nothing until this run writes its own.

@@ -439,6 +439,9 @@ TEST_F(SplitRun, NeverWritesOverItsOwnSource)
          [](const TempDir& d) { fs::create_directory(d.path() / "sub"); }},
         {"h.bin", "x", "x.001",
          [](const TempDir& d) { fs::create_hard_link(d.path() / "h.bin", d.path() / "x.001"); }},
+        // The same name but for its case: one file where case does not count,
+        // even where the disk tells two identities for it (exFAT through FUSE).
+        {"SRC.bin.000", "src.bin", "src.bin.000"},
     };
 #ifndef _WIN32 // Wine makes no symbolic links
     cases.push_back({"s.bin", "x", "x.001", [](const TempDir& d) {
