@@ -243,6 +243,15 @@ TEST_F(SplitRun, DiskTooSmallIsRefusedBeforeTheFirstPiece)
     EXPECT_EQ(readFile(disk / "a.bin.000") + readFile(disk / "a.bin.001") +
                   readFile(disk / "a.bin.002"),
               source);
+
+    // A larger source refused for the room leaves the script of the last split.
+    const std::string script = readFile(disk / "a.bin.BAT");
+    ASSERT_FALSE(script.empty());
+    writeFile(dir / "a.bin", randomBytes(8 << 20, 7));
+    host.notices.clear();
+    EXPECT_TRUE(split(dir / "a.bin", 1 << 20, disk / "a.bin"));
+    expectErrorNotice({"磁盘空间不足"});
+    EXPECT_EQ(readFile(disk / "a.bin.BAT"), script);
 }
 
 TEST_F(SplitRun, DiskThatFillsDuringTheRunIsAFailureAndKeepsFinishedPieces)
@@ -777,6 +786,25 @@ TEST_F(SplitRun, OlderScriptIsEmptiedOnceTheFirstPieceIsDue)
     split(dir / "a.bin", 1000, dir / "a.bin");
     split(dir / "a.bin", 0, dir / "a.bin");
     EXPECT_EQ(readFile(dir / "a.bin.BAT"), script);
+    // Refused for its name (the script has a second name that code page 936
+    // cannot hold), or as a split from the pump of a running one whose piece
+    // it would read: the script stays.
+    fs::create_hard_link(fromUtf8(dir / "a.bin.BAT"), fromUtf8(dir / "한국어.bin.BAT"));
+    split(dir / "a.bin", 100, dir / "한국어.bin");
+    EXPECT_EQ(readFile(dir / "a.bin.BAT"), script);
+    writeFile(dir / "c.bin", randomBytes(300, 14));
+    host.pumps = 0;
+    host.onPump = [&](int pumps) {
+        if (pumps == 1)
+            split(dir / "c.bin.000", 10, dir / "a.bin");
+    };
+    split(dir / "c.bin", 100, dir / "c.bin");
+    host.onPump = nullptr;
+    ASSERT_EQ(host.notices.size(), 6u);
+    EXPECT_NE(host.notices[3].find("代码页 936"), std::string::npos) << host.notices[3];
+    EXPECT_NE(host.notices[4].find("另一次分割还在进行中"), std::string::npos) << host.notices[4];
+    EXPECT_EQ(readFile(dir / "a.bin.BAT"), script);
+    fs::remove(fromUtf8(dir / "한국어.bin.BAT"));
 #ifndef _WIN32
     // Ended by a failure at the second piece, or by closing the program:
     // no script joins old and new pieces.
