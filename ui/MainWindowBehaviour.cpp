@@ -21,6 +21,8 @@ void MainWindowBehaviour::Drive1_Change()
 {
     try {
         m_view.setLab1Caption(m_view.lab1Tag());
+        // The length of a file no longer chosen would mislead.
+        m_view.setLab1ToolTip({});
         // A drive that is not ready fails here (false), silently: the
         // folder and file lists stay where they were.
         m_view.setDir1Path(m_view.drive1Drive());

@@ -27,8 +27,9 @@ public:
     // Load of Form1: Lab1's tag := Lab1's caption.
     void Form_Load();
 
-    // Change of Drive1: Lab1's caption := its tag, then Dir1's path :=
-    // Drive1's drive. A failure (a drive that is not ready) ends it silently.
+    // Change of Drive1: Lab1's caption := its tag and its tooltip emptied
+    // with it, then Dir1's path := Drive1's drive. A failure (a drive that
+    // is not ready) ends it silently.
     void Drive1_Change();
 
     // Change of Dir1: File1's path := Dir1's path.
