@@ -377,6 +377,29 @@ TEST_F(Behaviour, OutputNameIsTheFolderTextAndTheSelectedName)
               "COPY/B named.000/B+named.001/B+named.002/B named/B\r\n");
 }
 
+#ifndef _WIN32
+TEST_F(Behaviour, EditedFolderTextKeepsTheBytesOfTheFolderItShows)
+{
+    // "你好文件夹" as a Chinese Windows machine writes it: GBK bytes. The
+    // field shows it readable; the user types after it, or retypes it.
+    const std::string gbk = work + sep + "\xC4\xE3\xBA\xC3\xCE\xC4\xBC\xFE\xBC\xD0";
+    fs::create_directories(fromUtf8(gbk + sep + "out"));
+    const std::string source = randomBytes(300);
+    writeFile(gbk + sep + "a.bin", source);
+    view.setDir1Path(gbk);
+    view.select("a.bin");
+    view.size = "100";
+    for (const std::string typed : {"out/", ""}) {
+        view.notices.clear();
+        view.output = work + sep + "你好文件夹" + sep + typed;
+        behaviour.Command3_Click();
+        const std::string oname = gbk + sep + typed + "a.bin";
+        EXPECT_EQ(view.notices, std::vector<std::string>{completion(3, oname + ".BAT")}) << typed;
+        EXPECT_EQ(readFile(oname + ".002"), source.substr(200)) << typed;
+    }
+}
+#endif
+
 TEST_F(Behaviour, NoFileChosenIsTheSplitsOwnFailure)
 {
     view.size = "100";
