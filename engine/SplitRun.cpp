@@ -15,6 +15,7 @@
 #include "platform/OpenFile.h"
 #include "platform/OutputFile.h"
 
+#include <algorithm>
 #include <new>
 #include <optional>
 
@@ -61,6 +62,42 @@ std::string folderOf(const std::string& oname)
     const std::string folder =
         oname.substr(0, oname.size() - ReassemblyScript::bareName(oname).size());
     return folder.empty() ? "." : folder;
+}
+
+// Refuses, before anything is written, an output in the source's folder
+// whose name is the source's whatever the case of its letters. Where case
+// counts, one that differs in case is another file, but not once the pieces
+// are on Windows; where it does not, it is the source itself even when the
+// file system tells two identities for the two names (exFAT through FUSE
+// does), which the check of each output against the source's identity
+// cannot see.
+void checkNotTheSourceByName(const std::string& sfile, const PiecePlan& plan,
+                             const std::string& oname, const std::string& folder)
+{
+    const std::optional<OpenFile::Status> sourceFolder = OpenFile::statusAt(folderOf(sfile));
+    const std::optional<OpenFile::Status> outputFolder = OpenFile::statusAt(folder);
+    if (!sourceFolder || !outputFolder || !(sourceFolder->identity == outputFolder->identity))
+        return;
+    // The one output that could bear the source's name: by its suffix.
+    const std::string name = ReassemblyScript::bareName(sfile);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return;
+    const std::string suffix = name.substr(dot + 1);
+    std::optional<std::string> output;
+    if (FileServices::sameName(suffix, "BAT")) {
+        output = oname + ".BAT";
+    } else if (!suffix.empty() && suffix.size() <= 5 &&
+               suffix.find_first_not_of("0123456789") == std::string::npos) {
+        const std::int32_t index = std::stoi(suffix) + 1;
+        if (index <= plan.count() && PiecePlan::suffix(index) == suffix)
+            output = PiecePlan::piecePath(oname, index);
+    }
+    if (!output || !FileServices::sameName(ReassemblyScript::bareName(*output), name))
+        return;
+    const bool sameBytes = ReassemblyScript::bareName(*output) == name;
+    throw Failure("“" + *output + "”就是被分割文件本身" +
+                  (sameBytes ? "" : "（文件名只是大小写不同）") + "，不能用分割后的文件覆盖它");
 }
 
 std::int64_t roundedUp(std::int64_t bytes, std::int64_t block)
@@ -139,6 +176,7 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
         // Pieces on another disk than the source's are read back from it.
         const std::optional<OpenFile::Status> destination = OpenFile::statusAt(folder);
         const bool elsewhere = destination && destination->identity.volume != sourceIdentity.volume;
+        checkNotTheSourceByName(sfile, plan, oname, folder);
         checkRoom(plan, oname, scriptPath, scriptText.size(), folder, elsewhere);
         // From the first piece on, an older script would join old and new
         // pieces: emptied now, it joins nothing until this run writes its own.

@@ -243,6 +243,15 @@ TEST_F(SplitRun, DiskTooSmallIsRefusedBeforeTheFirstPiece)
     EXPECT_EQ(readFile(disk / "a.bin.000") + readFile(disk / "a.bin.001") +
                   readFile(disk / "a.bin.002"),
               source);
+
+    // A larger source refused for the room leaves the script of the last split.
+    const std::string script = readFile(disk / "a.bin.BAT");
+    ASSERT_FALSE(script.empty());
+    writeFile(dir / "a.bin", randomBytes(8 << 20, 7));
+    host.notices.clear();
+    EXPECT_TRUE(split(dir / "a.bin", 1 << 20, disk / "a.bin"));
+    expectErrorNotice({"磁盘空间不足"});
+    EXPECT_EQ(readFile(disk / "a.bin.BAT"), script);
 }
 
 TEST_F(SplitRun, DiskThatFillsDuringTheRunIsAFailureAndKeepsFinishedPieces)
@@ -424,10 +433,12 @@ TEST_F(SplitRun, SourceThatShrinksIsAFailureNotAZeroFilledPiece)
 TEST_F(SplitRun, NeverWritesOverItsOwnSource)
 {
     const std::string source = randomBytes(300);
+    using Prepare = std::function<void(const TempDir&)>;
     struct Case
     {
         std::string sfile, oname, refused;
-        std::function<void(const TempDir&)> prepare = [](const TempDir&) {};
+        Prepare prepare = [](const TempDir&) {};
+        Prepare atFirstPump = [](const TempDir&) {};
     };
     std::vector<Case> cases{
         {"x.000", "x", "x.000"}, // the first piece
@@ -437,17 +448,29 @@ TEST_F(SplitRun, NeverWritesOverItsOwnSource)
          [](const TempDir& d) { fs::create_directory(d.path() / "sub"); }},
         {"h.bin", "x", "x.001",
          [](const TempDir& d) { fs::create_hard_link(d.path() / "h.bin", d.path() / "x.001"); }},
+        // The same name but for its case: one file where case does not count,
+        // even where the disk tells two identities for it (exFAT through FUSE).
+        {"SRC.bin.000", "src.bin", "src.bin.000"},
     };
 #ifndef _WIN32 // Wine makes no symbolic links
     cases.push_back({"s.bin", "x", "x.001", [](const TempDir& d) {
                          fs::create_symlink(d.path() / "s.bin", d.path() / "x.001");
                      }});
+    // The script becomes a link to the source while the pieces are written.
+    cases.push_back(
+        {"s.bin", "x", "x.BAT", [](const TempDir&) {},
+         [](const TempDir& d) { fs::create_symlink(d.path() / "s.bin", d.path() / "x.BAT"); }});
 #endif
     for (const Case& c : cases) {
         TempDir scratch;
         writeFile(scratch / c.sfile, source);
         c.prepare(scratch);
         host.notices.clear();
+        host.pumps = 0;
+        host.onPump = [&](int pumps) {
+            if (pumps == 1)
+                c.atFirstPump(scratch);
+        };
         EXPECT_TRUE(split(scratch / c.sfile, 100, scratch / c.oname)) << c.refused;
         expectErrorNotice({c.refused, "被分割文件本身"});
         EXPECT_EQ(readFile(scratch / c.sfile), source) << c.refused;
@@ -664,11 +687,12 @@ TEST_F(SplitRun, NamesTheScriptCannotCarryAreRefusedBeforeAnyPiece)
     {
         std::string oname, word;
     };
-    std::vector<Case> cases{{dir.folder(), "没有名字"},   {dir / "a\r\ndel *.*", "回车符"},
-                            {dir / "a\"b", "“\"”"},       {dir / "a|b", "“|”"},
-                            {dir / "a<b", "“<”"},         {dir / "a>b", "“>”"},
-                            {dir / "a*.bin", "“*”"},      {dir / "한국어.bin", "代码页 936"},
-                            {dir / "😀.bin", "代码页 936"}};
+    std::vector<Case> cases{{dir.folder(), "没有名字"},    {dir / "a\r\ndel *.*", "回车符"},
+                            {dir / "a\"b", "“\"”"},        {dir / "a|b", "“|”"},
+                            {dir / "a<b", "“<”"},          {dir / "a>b", "“>”"},
+                            {dir / "a*.bin", "“*”"},       {dir / "한국어.bin", "代码页 936"},
+                            {dir / "😀.bin", "代码页 936"}, {dir / "nul", "设备名"},
+                            {dir / "CON.bin", "设备名"}};
 #ifndef _WIN32
     // Names no Windows holds, and bytes no Windows reads as text.
     cases.insert(cases.end(), {{dir / "a:b.bin", "“:”"},
@@ -697,7 +721,11 @@ TEST_F(SplitRun, ScriptIsInCodePage936AndJoinsBack)
           Case{"测试100%.bin", "\xB2\xE2\xCA\xD4"
                                "100%%.bin"},
           Case{"a&b^c!.bin", "\"a&b^c!.bin"},
-          Case{"报告—终稿€.bin", "\xB1\xA8\xB8\xE6\xA1\xAA\xD6\xD5\xB8\xE5\x80.bin"}}) {
+          Case{"报告—终稿€.bin", "\xB1\xA8\xB8\xE6\xA1\xAA\xD6\xD5\xB8\xE5\x80.bin"},
+          // The ideographic space, A1 A1, is quoted as the ASCII blank is.
+          Case{"ＡＢＣ全角１２３　空格.bin",
+               "\"\xA3\xC1\xA3\xC2\xA3\xC3\xC8\xAB\xBD\xC7\xA3\xB1\xA3\xB2"
+               "\xA3\xB3\xA1\xA1\xBF\xD5\xB8\xF1.bin"}}) {
         TempDir scratch;
         const std::string source = randomBytes(250, 12);
         writeFile(scratch / c.name, source);
@@ -717,23 +745,33 @@ TEST_F(SplitRun, ScriptIsInCodePage936AndJoinsBack)
 }
 
 #ifndef _WIN32
-// A GBK-named file in a UTF-8 system splits under its own bytes, and the
-// script names the pieces with those bytes.
-TEST_F(SplitRun, GbkNamedFileSplitsUnderItsOwnBytes)
+// GBK-named files in a UTF-8 system split under their own bytes, and the
+// script names the pieces with those bytes and joins them. A hang (a name
+// read without end) fails the test through the alarm.
+TEST_F(SplitRun, GbkNamedFilesSplitUnderTheirOwnBytes)
 {
-    // "电影 片段.avi" as a Chinese Windows machine writes it: GBK bytes.
-    const std::string gbkName = "\xB5\xE7\xD3\xB0 \xC6\xAC\xB6\xCE.avi";
-    const std::string source = dir / gbkName;
-    const std::string bytes = randomBytes(2500);
-    writeFile(source, bytes);
-    split(source, 1000, source);
-
-    ASSERT_EQ(host.notices.size(), 1u);
-    EXPECT_EQ(host.notices[0].find("错误"), std::string::npos) << host.notices[0];
-    EXPECT_EQ(readFile(source + ".000") + readFile(source + ".001") + readFile(source + ".002"),
-              bytes);
-    const std::string script = readFile(source + ".BAT");
-    EXPECT_NE(script.find(gbkName + ".002"), std::string::npos) << script;
+    ::alarm(60);
+    for (const std::string gbkName : {
+             "\xB5\xE7\xD3\xB0 \xC6\xAC\xB6\xCE.avi", // 电影 片段.avi, as Chinese Windows writes it
+             "\xC3\x7C\xE5\x5C.bin",   // 脇錦.bin: second bytes that read as "|" and "\"
+             "\xF4\x90\x81\x80.bin",   // 魫亐.bin: a lead byte of four-byte UTF-8 beyond U+10FFFF
+             "a@\xB5\xE7\x81\x40.bin", // a@电丂.bin: "@" and a second byte 0x40
+         }) {
+        TempDir scratch;
+        const std::string source = scratch / gbkName;
+        const std::string bytes = randomBytes(2500);
+        writeFile(source, bytes);
+        host.notices.clear();
+        split(source, 1000, source);
+        ASSERT_EQ(host.notices, std::vector<std::string>{completion(3, source + ".BAT")})
+            << gbkName;
+        const std::string script = readFile(source + ".BAT");
+        EXPECT_NE(script.find(gbkName + ".002"), std::string::npos) << script;
+        fs::rename(fromUtf8(source), scratch.path() / "original");
+        ScriptRunner::run(scratch.path(), script, chineseCodePage);
+        EXPECT_EQ(readFile(source), bytes) << script;
+    }
+    ::alarm(0);
 }
 #endif
 
@@ -748,6 +786,25 @@ TEST_F(SplitRun, OlderScriptIsEmptiedOnceTheFirstPieceIsDue)
     split(dir / "a.bin", 1000, dir / "a.bin");
     split(dir / "a.bin", 0, dir / "a.bin");
     EXPECT_EQ(readFile(dir / "a.bin.BAT"), script);
+    // Refused for its name (the script has a second name that code page 936
+    // cannot hold), or as a split from the pump of a running one whose piece
+    // it would read: the script stays.
+    fs::create_hard_link(fromUtf8(dir / "a.bin.BAT"), fromUtf8(dir / "한국어.bin.BAT"));
+    split(dir / "a.bin", 100, dir / "한국어.bin");
+    EXPECT_EQ(readFile(dir / "a.bin.BAT"), script);
+    writeFile(dir / "c.bin", randomBytes(300, 14));
+    host.pumps = 0;
+    host.onPump = [&](int pumps) {
+        if (pumps == 1)
+            split(dir / "c.bin.000", 10, dir / "a.bin");
+    };
+    split(dir / "c.bin", 100, dir / "c.bin");
+    host.onPump = nullptr;
+    ASSERT_EQ(host.notices.size(), 6u);
+    EXPECT_NE(host.notices[3].find("代码页 936"), std::string::npos) << host.notices[3];
+    EXPECT_NE(host.notices[4].find("另一次分割还在进行中"), std::string::npos) << host.notices[4];
+    EXPECT_EQ(readFile(dir / "a.bin.BAT"), script);
+    fs::remove(fromUtf8(dir / "한국어.bin.BAT"));
 #ifndef _WIN32
     // Ended by a failure at the second piece, or by closing the program:
     // no script joins old and new pieces.

@@ -69,7 +69,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"\u200B5", std::nullopt}, ParseCase{"5\xE3\x80", std::nullopt},
                     ParseCase{"\x80\x80\x80"
                               "5",
-                              std::nullopt}));
+                              std::nullopt},
+                    // each of the other blanks, before and after
+                    ParseCase{"\v1\f", 1}, ParseCase{"\u00852\u0085", 2},
+                    ParseCase{"\u16803\u1680", 3}, ParseCase{"\u20004\u2000", 4},
+                    ParseCase{"\u20015\u2001", 5}, ParseCase{"\u20026\u2002", 6},
+                    ParseCase{"\u20047\u2004", 7}, ParseCase{"\u20058\u2005", 8},
+                    ParseCase{"\u20069\u2006", 9}, ParseCase{"\u200710\u2007", 10},
+                    ParseCase{"\u200811\u2008", 11}, ParseCase{"\u200912\u2009", 12},
+                    ParseCase{"\u200A13\u200A", 13}, ParseCase{"\u202814\u2028", 14},
+                    ParseCase{"\u202915\u2029", 15}));
 
 TEST(NumberServices, DecimalSeparatorIsTheCallersOrTheLocales)
 {
