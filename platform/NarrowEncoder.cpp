@@ -4,9 +4,26 @@
 
 namespace tarvolin {
 
-void NarrowEncoder::throwUnrepresentable(const std::string& utf8, unsigned codePage)
+void NarrowEncoder::throwUnrepresentable(const std::string& utf8) const
 {
-    throw Failure("“" + utf8 + "”中有字符无法用代码页 " + std::to_string(codePage) +
+    // The first character that the code page cannot hold, tried one at a
+    // time (a text of one character is that character).
+    std::string character;
+    for (std::size_t at = 0, length = 0; at < utf8.size() && character.empty(); at += length) {
+        const auto lead = static_cast<unsigned char>(utf8[at]);
+        length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (at == 0 && length >= utf8.size()) {
+            character = utf8;
+            break;
+        }
+        try {
+            encode(utf8.substr(at, length));
+        } catch (const Failure&) {
+            character = utf8.substr(at, length);
+        }
+    }
+    const std::string which = character.empty() ? "有字符" : "的字符“" + character + "”";
+    throw Failure("“" + utf8 + "”中" + which + "无法用代码页 " + std::to_string(m_codePage) +
                   " 写入组装文件，请先给文件改名");
 }
 

@@ -29,7 +29,9 @@ public:
 
 private:
     // The failure of a text that the code page cannot hold.
-    [[noreturn]] static void throwUnrepresentable(const std::string& utf8, unsigned codePage);
+    // The failure of a text the code page cannot hold; it names the first
+    // character that it cannot hold.
+    [[noreturn]] void throwUnrepresentable(const std::string& utf8) const;
 
     unsigned m_codePage;
 };

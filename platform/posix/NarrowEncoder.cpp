@@ -63,7 +63,7 @@ std::string NarrowEncoder::encode(const std::string& utf8) const
     std::string out;
     if (NameText::isUtf8(utf8)) {
         if (!convert(utf8, "UTF-8", codeset, out))
-            throwUnrepresentable(utf8, m_codePage);
+            throwUnrepresentable(utf8);
         return out;
     }
     // Text that is not UTF-8 holds file names in the file system's own bytes

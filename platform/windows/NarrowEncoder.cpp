@@ -27,7 +27,7 @@ std::string NarrowEncoder::encode(const std::string& utf8) const
     WideCharToMultiByte(m_codePage, flags, wide.data(), static_cast<int>(wide.size()),
                         narrow.data(), n, nullptr, usedDefaultOut);
     if (n <= 0 || usedDefault)
-        throwUnrepresentable(utf8, m_codePage);
+        throwUnrepresentable(utf8);
     return narrow;
 }
 

@@ -129,10 +129,12 @@ TEST(NarrowEncoder, WritesTheScriptsCodePageAsWindowsDoesOrFails)
         EXPECT_EQ(NarrowEncoder(c.codePage).encode(c.text), c.bytes) << c.text;
     // What the page cannot hold, and no best fit for it: U+30FB is GB2312's
     // middle dot, the euro sign is in 1252 but not in 850.
-    for (const Case& c : {Case{936, "😀", ""}, Case{936, "한국어", ""}, Case{936, "・", ""},
-                          Case{850, "€", ""}, Case{850, "中文", ""}}) {
+    // The failure names the first character the page cannot hold (in bytes).
+    for (const Case& c : {Case{936, "😀", "😀"}, Case{936, "a한국어", "한"}, Case{936, "中・", "・"},
+                          Case{850, "€", "€"}, Case{850, "a中文", "中"}}) {
         const std::string failure = failureOf([&] { NarrowEncoder(c.codePage).encode(c.text); });
-        EXPECT_NE(failure.find("“" + c.text + "”"), std::string::npos) << failure;
+        EXPECT_NE(failure.find("“" + c.text + "”中的字符“" + c.bytes + "”"), std::string::npos)
+            << failure;
         EXPECT_NE(failure.find("代码页 " + std::to_string(c.codePage)), std::string::npos)
             << failure;
     }
