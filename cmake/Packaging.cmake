@@ -33,6 +33,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk | fonts-wqy-microhei")
+# Qt's Wayland platform is recommended, not required: without it the program
+# runs through XWayland (the X11 platform, which every Wayland desktop offers
+# and which is a dependency), and a desktop with no Wayland needs none of it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-wayland, qt6-translations-l10n, fonts-noto-cjk | fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 include(CPack)
