@@ -2,21 +2,37 @@
 
 #include "engine/PieceBuffer.h"
 #include "engine/SplitHost.h"
+#include "platform/Failure.h"
 #include "platform/InputFile.h"
 #include "platform/OutputFile.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 namespace tarvolin {
+
+namespace {
+
+// The read-back compares in two halves of the copy's buffer.
+constexpr std::size_t compareStep = PieceCopier::step / 2;
+
+[[noreturn]] void throwDiffers(const std::string& piece, std::int64_t offset)
+{
+    throw Failure("校验失败：分割后的文件“" + piece + "”从第 " + std::to_string(offset + 1) +
+                  " 个字节起与被分割文件不同。目标磁盘可能已损坏，或者实际容量比它标称的小");
+}
+
+} // namespace
 
 PieceCopier::PieceCopier(SplitHost& host, PieceBuffer& buffer) : m_host(host), m_buffer(buffer) {}
 
 void PieceCopier::copy(InputFile& source, OutputFile& piece, std::int64_t count,
-                       const std::function<void(std::int64_t copied)>& progress)
+                       const Progress& progress)
 {
-    const std::int64_t total = count;
-    while (count > 0) {
-        const auto now = static_cast<std::size_t>(std::min<std::int64_t>(count, step));
+    std::int64_t done = 0;
+    while (done < count) {
+        const auto now = static_cast<std::size_t>(std::min<std::int64_t>(count - done, step));
         const std::size_t copied = m_inSystem ? source.copyTo(piece, now) : 0;
         if (copied < now) {
             m_inSystem = false;
@@ -26,13 +42,48 @@ void PieceCopier::copy(InputFile& source, OutputFile& piece, std::int64_t count,
             source.read(m_buffer.data(), m_buffer.size());
             piece.write(m_buffer.data(), m_buffer.size());
         }
-        count -= static_cast<std::int64_t>(now);
-        if (count > 0 && std::chrono::steady_clock::now() - m_lastPump >= pumpInterval) {
-            if (progress)
-                progress(total - count);
-            pumpEvents();
+        piece.startWriteBack(done, static_cast<std::int64_t>(now));
+        done += static_cast<std::int64_t>(now);
+        // The step that lies writeBackLag behind this one's end.
+        if (const std::int64_t behind = done - writeBackLag; behind > 0) {
+            const std::int64_t from = std::max<std::int64_t>(0, behind - step);
+            piece.awaitWriteBack(from, behind - from);
         }
+        if (done < count)
+            pumpInside(progress, done);
     }
+}
+
+void PieceCopier::compare(InputFile& source, std::int64_t sourceOffset, InputFile& piece,
+                          std::int64_t count, const Progress& progress)
+{
+    std::int64_t done = 0;
+    while (done < count) {
+        const auto now =
+            static_cast<std::size_t>(std::min<std::int64_t>(count - done, compareStep));
+        // Both halves are filled and compared with no pump in between.
+        m_buffer.resize(2 * compareStep);
+        char* const fromPiece = m_buffer.data();
+        char* const fromSource = m_buffer.data() + compareStep;
+        const std::size_t got = piece.readAt(done, fromPiece, now);
+        if (source.readAt(sourceOffset + done, fromSource, now) < now)
+            source.throwShortRead();
+        const auto differs = std::mismatch(fromPiece, fromPiece + got, fromSource);
+        if (differs.first != fromPiece + got || got < now)
+            throwDiffers(piece.path(), done + (differs.first - fromPiece));
+        done += static_cast<std::int64_t>(now);
+        if (done < count)
+            pumpInside(progress, done);
+    }
+}
+
+void PieceCopier::pumpInside(const Progress& progress, std::int64_t done)
+{
+    if (std::chrono::steady_clock::now() - m_lastPump < pumpInterval)
+        return;
+    if (progress)
+        progress(done);
+    pumpEvents();
 }
 
 void PieceCopier::pumpEvents()

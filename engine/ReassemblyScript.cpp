@@ -7,6 +7,7 @@
 #include "platform/OutputFile.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace tarvolin {
@@ -27,9 +28,68 @@ std::size_t characterCount(std::string_view utf8)
     return count;
 }
 
-bool needsQuotes(char c)
+// The Unicode blanks beyond ASCII (White_Space): the next line, the
+// no-break spaces, the typographic spaces, the line and paragraph
+// separators and the ideographic space that Chinese input methods type.
+bool isUnicodeBlank(char32_t c)
 {
-    return std::string_view(" &()[]{}^=;!'+,`~").find(c) != std::string_view::npos;
+    return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
+           c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+// Whether the interpreter must read the name in quotes: it holds a blank,
+// ASCII or Unicode, or one of & ( ) [ ] { } ^ = ; ! ' + , ` ~. A name that
+// is not UTF-8 is GBK bytes, read a character at a time: its ideographic
+// space is A1 A1, and the second byte of a character is no ASCII sign.
+bool needsQuotes(const std::string& bare)
+{
+    const bool utf8 = NameText::isUtf8(bare);
+    for (std::size_t i = 0; i < bare.size();) {
+        const auto byte = static_cast<unsigned char>(bare[i]);
+        if (byte < 0x80) {
+            if (std::string_view(" \t&()[]{}^=;!'+,`~").find(bare[i]) != std::string_view::npos)
+                return true;
+            ++i;
+        } else if (utf8) {
+            const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+            char32_t c = byte & (0x7F >> length);
+            for (std::size_t k = 1; k < length; ++k)
+                c = (c << 6) | (static_cast<unsigned char>(bare[i + k]) & 0x3F);
+            if (isUnicodeBlank(c))
+                return true;
+            i += length;
+        } else if (byte >= 0x81 && byte <= 0xFE && i + 1 < bare.size()) {
+            if (byte == 0xA1 && static_cast<unsigned char>(bare[i + 1]) == 0xA1)
+                return true;
+            i += 2;
+        } else {
+            ++i;
+        }
+    }
+    return false;
+}
+
+// The devices Windows opens under a file's name, whatever follows its first
+// dot ("nul.000"; "CON.bin" on many versions): a script would join the
+// pieces into the device, and no piece could bear the name. The name before
+// the first dot, without the blanks at its end, in any case; COM and LPT
+// take the digits 1 to 9 and the superscripts ¹ ² ³.
+std::optional<std::string> deviceNameIn(const std::string& bare)
+{
+    std::string stem = bare.substr(0, bare.find('.'));
+    while (!stem.empty() && stem.back() == ' ')
+        stem.pop_back();
+    std::string upper = stem;
+    for (char& c : upper)
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    const std::string_view head = std::string_view(upper).substr(0, 3);
+    const std::string_view number = std::string_view(upper).substr(head.size());
+    const bool device =
+        ((head == "CON" || head == "PRN" || head == "AUX" || head == "NUL") && number.empty()) ||
+        ((head == "COM" || head == "LPT") &&
+         ((number.size() == 1 && number[0] >= '1' && number[0] <= '9') || number == "\u00B9" ||
+          number == "\u00B2" || number == "\u00B3"));
+    return device ? std::optional<std::string>(stem) : std::nullopt;
 }
 
 // Characters that no Windows file name holds. Elsewhere a name may hold ":"
@@ -87,19 +147,21 @@ void ReassemblyScript::checkTarget(const std::string& bare)
             shown += static_cast<unsigned char>(d) < 0x20 || d == 0x7F ? '?' : d;
         throw Failure("文件名“" + shown + "”中的" + what + "不能写入组装文件，请先给文件改名");
     }
+    // Every piece and the script begin with the target's name and a dot.
+    if (const std::optional<std::string> device = deviceNameIn(bare))
+        throw Failure("文件名“" + bare + "”在 Windows 上是设备名“" + *device +
+                      "”，无法组装成文件，请先给文件改名");
 }
 
 std::string ReassemblyScript::quotedName(const std::string& bare)
 {
     std::string written;
-    bool quote = false;
     for (const char c : bare) {
         written += c;
         if (c == '%')
             written += '%';
-        quote = quote || needsQuotes(c);
     }
-    return quote ? "\"" + written + "\"" : written;
+    return needsQuotes(bare) ? "\"" + written + "\"" : written;
 }
 
 void ReassemblyScript::addPiece(const std::string& bareName)
@@ -155,8 +217,23 @@ void ReassemblyScript::write(const std::string& path, const std::string& bytes,
                              std::optional<OpenFile::Identity> keep)
 {
     OutputFile script(path, keep);
-    script.write(bytes.data(), bytes.size());
-    script.close();
+    try {
+        script.write(bytes.data(), bytes.size());
+        script.flush();
+        script.close();
+    } catch (const Failure&) {
+        // A cut line would append every piece it names onto the first one:
+        // the script is emptied, on its open handle or (a failed close has
+        // released it) opened again, which empties it, as far as the disk lets.
+        try {
+            if (script.isOpen())
+                script.empty();
+            else
+                OutputFile(path, keep).flush();
+        } catch (const Failure&) {
+        }
+        throw;
+    }
 }
 
 } // namespace tarvolin

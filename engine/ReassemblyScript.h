@@ -30,12 +30,18 @@ public:
     // Refuses a target name that the script cannot carry: an empty one, and
     // one with a character that would end the line, start another command,
     // redirect or pipe it, or match other files (control characters,
-    // " < > | * ?), and elsewhere than on Windows one that no Windows file
-    // name holds (: and \). The failure says which character it is.
+    // " < > | * ?), elsewhere than on Windows one that no Windows file name
+    // holds (: and \), and one that Windows takes for a device (CON, PRN,
+    // AUX, NUL, COM1 to COM9, LPT1 to LPT9 before its first dot, in any
+    // case), and with it every piece and the script. The failure says which
+    // character or device it is. Characters, not bytes: a name that is not
+    // UTF-8 is read as GBK, whose second bytes may be "|" or "\".
     static void checkTarget(const std::string& bareName);
 
     // A bare name as the interpreter must read it: every % doubled, and the
-    // whole enclosed in double quotes when it holds a blank or one of
+    // whole enclosed in double quotes when it holds a blank (ASCII or
+    // Unicode: the no-break, typographic and ideographic spaces; in GBK
+    // bytes the ideographic space A1 A1) or one of
     // & ( ) [ ] { } ^ = ; ! ' + , ` ~.
     static std::string quotedName(const std::string& bare);
 
@@ -54,8 +60,9 @@ public:
     // failure that quotes the name.
     std::string encoded(const NarrowEncoder& encoding) const;
 
-    // Creates (or empties) the file at path, never the file keep, and
-    // writes bytes into it.
+    // Creates (or empties) the file at path, never the file keep, writes
+    // bytes into it and waits until the device holds them. A script that
+    // cannot be written whole is left empty: a cut line would join wrongly.
     static void write(const std::string& path, const std::string& bytes,
                       std::optional<OpenFile::Identity> keep = std::nullopt);
 

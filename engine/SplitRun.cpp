@@ -6,6 +6,8 @@
 #include "engine/ReassemblyScript.h"
 #include "engine/RunningSplit.h"
 #include "engine/SplitHost.h"
+#include "platform/DiskSpace.h"
+#include "platform/Failure.h"
 #include "platform/FileServices.h"
 #include "platform/InputFile.h"
 #include "platform/NarrowEncoder.h"
@@ -13,6 +15,7 @@
 #include "platform/OpenFile.h"
 #include "platform/OutputFile.h"
 
+#include <algorithm>
 #include <new>
 #include <optional>
 
@@ -52,6 +55,99 @@ std::string scriptFor(const PiecePlan& plan, const std::string& oname)
     return script.encoded(NarrowEncoder::forScript());
 }
 
+// The folder that receives the pieces: oname's path up to its bare name,
+// the current folder where it has none.
+std::string folderOf(const std::string& oname)
+{
+    const std::string folder =
+        oname.substr(0, oname.size() - ReassemblyScript::bareName(oname).size());
+    return folder.empty() ? "." : folder;
+}
+
+// Refuses, before anything is written, an output in the source's folder
+// whose name is the source's whatever the case of its letters. Where case
+// counts, one that differs in case is another file, but not once the pieces
+// are on Windows; where it does not, it is the source itself even when the
+// file system tells two identities for the two names (exFAT through FUSE
+// does), which the check of each output against the source's identity
+// cannot see.
+void checkNotTheSourceByName(const std::string& sfile, const PiecePlan& plan,
+                             const std::string& oname, const std::string& folder)
+{
+    const std::optional<OpenFile::Status> sourceFolder = OpenFile::statusAt(folderOf(sfile));
+    const std::optional<OpenFile::Status> outputFolder = OpenFile::statusAt(folder);
+    if (!sourceFolder || !outputFolder || !(sourceFolder->identity == outputFolder->identity))
+        return;
+    // The one output that could bear the source's name: by its suffix.
+    const std::string name = ReassemblyScript::bareName(sfile);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return;
+    const std::string suffix = name.substr(dot + 1);
+    std::optional<std::string> output;
+    if (FileServices::sameName(suffix, "BAT")) {
+        output = oname + ".BAT";
+    } else if (!suffix.empty() && suffix.size() <= 5 &&
+               suffix.find_first_not_of("0123456789") == std::string::npos) {
+        const std::int32_t index = std::stoi(suffix) + 1;
+        if (index <= plan.count() && PiecePlan::suffix(index) == suffix)
+            output = PiecePlan::piecePath(oname, index);
+    }
+    if (!output || !FileServices::sameName(ReassemblyScript::bareName(*output), name))
+        return;
+    const bool sameBytes = ReassemblyScript::bareName(*output) == name;
+    throw Failure("“" + *output + "”就是被分割文件本身" +
+                  (sameBytes ? "" : "（文件名只是大小写不同）") + "，不能用分割后的文件覆盖它");
+}
+
+std::int64_t roundedUp(std::int64_t bytes, std::int64_t block)
+{
+    return block > 0 ? (bytes + block - 1) / block * block : bytes;
+}
+
+// Refuses, before anything is written, a split that cannot fit: the pieces
+// and the script, less what older files of the same names give back when
+// they are emptied, against the room free to this user. Pieces beside the
+// source on a file system that shares blocks between files may need no room
+// of their own: there the disk tells when it is full.
+void checkRoom(const PiecePlan& plan, const std::string& oname, const std::string& scriptPath,
+               std::size_t scriptSize, const std::string& folder, bool elsewhere)
+{
+    const std::optional<DiskSpace::Room> room = DiskSpace::roomAt(folder);
+    if (!room || (room->sharesBlocks && !elsewhere))
+        return;
+    const std::int64_t block = room->blockSize;
+    const std::int32_t count = plan.count();
+    std::int64_t needed = (count - 1) * roundedUp(plan.pieceSize(1), block) +
+                          roundedUp(plan.pieceSize(count), block) +
+                          roundedUp(static_cast<std::int64_t>(scriptSize), block);
+    const auto giveBack = [&](const std::string& path) {
+        if (const std::optional<OpenFile::Status> older = OpenFile::statusAt(path);
+            older && older->regular)
+            needed -= older->allocated;
+    };
+    for (std::int32_t i = 1; i <= count; ++i)
+        giveBack(PiecePlan::piecePath(oname, i));
+    giveBack(scriptPath);
+    if (needed > room->available)
+        throw Failure("磁盘空间不足：分割需要 " + std::to_string(needed) + " 字节，“" + folder +
+                      "”所在的磁盘只有 " + std::to_string(room->available) + " 字节可用");
+}
+
+// A source that grew while it was split (a download, a recording) was cut
+// at its old length: its pieces would join into a shorter file.
+void checkUnchanged(const InputFile& source, std::int64_t fileLength)
+{
+    const std::optional<OpenFile::Status> now = OpenFile::statusOf(source.handle());
+    if (!now || now->length == fileLength)
+        return;
+    if (now->length < fileLength)
+        source.throwShortRead();
+    throw Failure("文件“" + source.path() + "”在分割过程中变长了（从 " +
+                  std::to_string(fileLength) + " 字节变为 " + std::to_string(now->length) +
+                  " 字节）：请等它写完后再分割");
+}
+
 } // namespace
 
 bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std::int32_t splitsize,
@@ -75,37 +171,78 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
         const PiecePlan plan(fileLength, splitsize);
         const std::string scriptText = scriptFor(plan, oname);
         const RunningSplit running(sourceIdentity, oname, plan.count());
+        const std::string scriptPath = oname + ".BAT";
+        const std::string folder = folderOf(oname);
+        // Pieces on another disk than the source's are read back from it.
+        const std::optional<OpenFile::Status> destination = OpenFile::statusAt(folder);
+        const bool elsewhere = destination && destination->identity.volume != sourceIdentity.volume;
+        checkNotTheSourceByName(sfile, plan, oname, folder);
+        checkRoom(plan, oname, scriptPath, scriptText.size(), folder, elsewhere);
         // From the first piece on, an older script would join old and new
         // pieces: emptied now, it joins nothing until this run writes its own.
-        const std::string scriptPath = oname + ".BAT";
         if (OpenFile::statusAt(scriptPath))
             ReassemblyScript::write(scriptPath, {}, sourceIdentity);
 
         PieceCopier copier(host, buffer);
+        // What is done, with the share of the piece at hand, over the whole.
+        const auto showProgress = [&](const char* doing, const std::string& piecePath,
+                                      double done) {
+            host.setProgressCaption(doing + piecePath + " " + NumberServices::percentText(done));
+        };
         for (std::int32_t i = 1; i <= plan.count();
              i = checkedAdd(i, std::int32_t{1}, "分割文件的序号最大只能是 2147483647")) {
             const std::string piecePath = PiecePlan::piecePath(oname, i);
-            // Pieces done, with the share of this one, over the piece count.
-            const auto showProgress = [&](double piecesDone) {
+            const auto showCopied = [&](double piecesDone) {
                 share = piecesDone / static_cast<double>(plan.count());
-                host.setProgressCaption("正在处理:" + piecePath + " " +
-                                        NumberServices::percentText(share));
+                showProgress("正在处理:", piecePath, share);
                 host.setProgressShare(share, false);
             };
             const std::int32_t size = plan.pieceSize(i);
             OutputFile piece(piecePath, sourceIdentity);
             copier.copy(source, piece, size, [&](std::int64_t copied) {
-                showProgress(i - 1 + static_cast<double>(copied) / static_cast<double>(size));
+                showCopied(i - 1 + static_cast<double>(copied) / static_cast<double>(size));
             });
-            if (i == plan.count())
-                source.close();
+            piece.flush();
+            if (elsewhere)
+                piece.dropCache();
             piece.close();
 
-            showProgress(i);
+            showCopied(i);
             copier.pumpEvents();
         }
+        checkUnchanged(source, fileLength);
+
+        if (elsewhere) {
+            std::int64_t checked = 0;
+            for (std::int32_t i = 1; i <= plan.count(); ++i) {
+                const std::string piecePath = PiecePlan::piecePath(oname, i);
+                const std::int32_t size = plan.pieceSize(i);
+                const auto showChecked = [&](std::int64_t done) {
+                    showProgress("正在校验:", piecePath,
+                                 static_cast<double>(checked + done) /
+                                     static_cast<double>(fileLength));
+                };
+                InputFile piece(piecePath, InputFile::Caching::bypass);
+                copier.compare(source, checked, piece, size, showChecked);
+                piece.close();
+                showChecked(size);
+                checked += size;
+                copier.pumpEvents();
+            }
+        }
+        source.close();
 
         ReassemblyScript::write(scriptPath, scriptText, sourceIdentity);
+        try {
+            FileServices::flushFolder(folder);
+        } catch (const Failure&) {
+            // A run that reports a failure leaves no script that joins.
+            try {
+                ReassemblyScript::write(scriptPath, {}, sourceIdentity);
+            } catch (const Failure&) {
+            }
+            throw;
+        }
         host.showNotice(completionNotice(plan.count(), scriptPath));
     } catch (const Failure& failed) {
         failure = failed.description();

@@ -16,10 +16,12 @@ class SplitHost;
 //
 // Before the first piece it refuses what would go wrong later: a name the
 // joining script cannot carry or its code page cannot hold, more pieces than
-// the count holds, and a split started from the event pump of a running one
-// over the same files. It never writes into anything but a regular file,
-// never empties its own source under any name, and copies a piece in steps
-// of bounded memory, pumping window events during a long piece.
+// the count holds, a split started from the event pump of a running one
+// over the same files, and an output in the source's folder named as the
+// source whatever the case of its letters. It never writes into anything
+// but a regular file, never empties its own source under any name, and
+// copies a piece in steps of bounded memory, pumping window events during a
+// long piece.
 //
 // Just before the first piece it empties an older script of the same name.
 // A failure closes every file the run opened and deletes nothing: pieces

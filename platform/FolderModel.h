@@ -7,7 +7,7 @@ namespace tarvolin {
 
 // What the folder list and the file list show, whatever toolkit draws them:
 // a folder's entries by their native names and the names the user reads,
-// in one order, and the chain of folders that the folder list shows.
+// in one order.
 //
 // Native names are, on Linux, the bytes the file system holds, whatever
 // their encoding; on Windows UTF-8. "." and ".." never show, nor do hidden
@@ -15,43 +15,36 @@ namespace tarvolin {
 // leaves out files marked hidden or system, the folder list folders marked
 // hidden (a folder marked system alone is one with its own look, such as
 // Fonts or Downloads, and shows).
-class FolderModel
+namespace FolderModel {
+
+struct Entry
 {
-public:
-    struct Entry
-    {
-        std::string native;   // for file operations
-        std::string readable; // to show: a name in GBK reads as Chinese
-    };
-
-    // One line of the folder list.
-    struct ListEntry
-    {
-        std::string path;     // the folder's full native path
-        std::string readable; // its name to show; the whole root for the root
-        int level;            // 0 for the root, one more a folder deeper
-        bool open;            // the root, the folders on the way down and the open one
-    };
-
-    // The files of folder (regular files, and links to them), in order:
-    // by their readable names with letters of either case alike, then by
-    // their native names. None when the folder cannot be read.
-    static std::vector<Entry> files(const std::string& folder);
-
-    // The subfolders of folder (and links to folders), in the same order.
-    static std::vector<Entry> subfolders(const std::string& folder);
-
-    // The folder list with folder open: root (a drive's root, ending in a
-    // separator), each folder on the way down to folder, then folder's
-    // subfolders, one level deeper. folder is root or lies below it. On
-    // Windows the root shows its drive letter in lower case ("c:\").
-    static std::vector<ListEntry> folderList(const std::string& root, const std::string& folder);
-
-    // The index in folderList's entries of the open folder.
-    static size_t openIndex(const std::vector<ListEntry>& list);
-
-    // folder and name joined by exactly one separator.
-    static std::string join(const std::string& folder, const std::string& name);
+    std::string native;   // for file operations
+    std::string readable; // to show: a name in GBK reads as Chinese
 };
+
+// The files of folder (regular files, and links to them), in order:
+// by their readable names with letters of either case alike, then by
+// their native names. None when the folder cannot be read.
+std::vector<Entry> files(const std::string& folder);
+
+// The subfolders of folder (and links to folders), in the same order.
+std::vector<Entry> subfolders(const std::string& folder);
+
+// folder and name joined by exactly one separator.
+std::string join(const std::string& folder, const std::string& name);
+
+namespace detail {
+
+enum class Kind { Files, Folders };
+
+// The native names of folder's entries of kind that show, in the order the
+// system lists them (platform/posix, platform/windows); none when the
+// folder cannot be read.
+std::vector<std::string> names(const std::string& folder, Kind kind);
+
+} // namespace detail
+
+} // namespace FolderModel
 
 } // namespace tarvolin

@@ -1,8 +1,6 @@
 #include "platform/NameText.h"
 
-#ifndef _WIN32
-#include <iconv.h>
-#endif
+#include <algorithm>
 
 namespace tarvolin {
 
@@ -43,28 +41,6 @@ size_t utf8SequenceAt(const std::string& bytes, size_t at)
     return length;
 }
 
-#ifndef _WIN32
-// bytes decoded from GB18030 into UTF-8; false when they are not GB18030.
-bool fromGb18030(const std::string& bytes, std::string& utf8)
-{
-    iconv_t cd = ::iconv_open("UTF-8", "GB18030");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return false;
-    std::string out(bytes.size() * 4 + 4, '\0');
-    char* in = const_cast<char*>(bytes.data());
-    size_t inLeft = bytes.size();
-    char* dst = out.data();
-    size_t dstLeft = out.size();
-    const size_t rc = ::iconv(cd, &in, &inLeft, &dst, &dstLeft);
-    ::iconv_close(cd);
-    if (rc == static_cast<size_t>(-1) || rc > 0 || inLeft != 0)
-        return false;
-    out.resize(out.size() - dstLeft);
-    utf8 = std::move(out);
-    return true;
-}
-#endif
-
 bool isUtf8Text(const std::string& bytes)
 {
     for (size_t at = 0; at < bytes.size();) {
@@ -82,11 +58,9 @@ std::string readablePiece(const std::string& bytes)
 {
     if (isUtf8Text(bytes))
         return bytes;
-#ifndef _WIN32
     std::string decoded;
-    if (fromGb18030(bytes, decoded))
+    if (NameText::detail::fromGb18030(bytes, decoded))
         return decoded;
-#endif
     std::string shown;
     for (size_t at = 0; at < bytes.size();) {
         const size_t length = utf8SequenceAt(bytes, at);
@@ -102,6 +76,22 @@ std::string readablePiece(const std::string& bytes)
 }
 
 } // namespace
+
+std::u32string NameText::codePoints(const std::string& utf8)
+{
+    std::u32string characters;
+    for (size_t at = 0; at < utf8.size();) {
+        const size_t length = std::max<size_t>(1, utf8SequenceAt(utf8, at));
+        const auto lead = static_cast<unsigned char>(utf8[at]);
+        // The lead byte's own bits, then six from each byte after it.
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (size_t i = 1; i < length; ++i)
+            c = (c << 6) | (static_cast<unsigned char>(utf8[at + i]) & 0x3F);
+        characters += c;
+        at += length;
+    }
+    return characters;
+}
 
 bool NameText::isUtf8(const std::string& bytes)
 {

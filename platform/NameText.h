@@ -8,17 +8,30 @@ namespace tarvolin {
 // Linux a name is any run of bytes; archives from Chinese Windows machines
 // bring names in GBK. The bytes stay the name for every file operation; the
 // readable form is only shown.
-class NameText
-{
-public:
-    // True when bytes are well-formed UTF-8 (no overlong forms, no surrogates).
-    static bool isUtf8(const std::string& bytes);
+namespace NameText {
 
-    // The name (or a text around names) as UTF-8 to show: UTF-8 as it is;
-    // otherwise each run between ASCII punctuation, digits and blanks that is
-    // not UTF-8 decoded as GB18030 (which holds GBK and GB2312); failing
-    // that, each of its bytes that is not UTF-8 shown as U+FFFD.
-    static std::string readable(const std::string& bytes);
-};
+// True when bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool isUtf8(const std::string& bytes);
+
+// The name (or a text around names) as UTF-8 to show: UTF-8 as it is;
+// otherwise each run between ASCII punctuation, digits and blanks that is
+// not UTF-8 decoded as GB18030 (which holds GBK and GB2312); failing
+// that, each of its bytes that is not UTF-8 shown as U+FFFD.
+std::string readable(const std::string& bytes);
+
+// The characters of well-formed UTF-8 text (isUtf8 holds), one a code point.
+std::u32string codePoints(const std::string& utf8);
+
+namespace detail {
+
+// bytes decoded from GB18030 (or Windows' code page 936, which differs
+// from it at 0x80, the euro sign) into UTF-8 (platform/posix,
+// platform/windows); false when they are neither or the system decodes no
+// names.
+bool fromGb18030(const std::string& bytes, std::string& utf8);
+
+} // namespace detail
+
+} // namespace NameText
 
 } // namespace tarvolin

@@ -1,123 +1,30 @@
 #include "platform/NarrowEncoder.h"
 
 #include "platform/Failure.h"
-#include "platform/NameText.h"
-
-#ifdef _WIN32
-#include "platform/WideText.h"
-#include <windows.h>
-#else
-#include <cerrno>
-#include <iconv.h>
-#endif
 
 namespace tarvolin {
 
-namespace {
-
-[[noreturn]] void throwUnrepresentable(const std::string& utf8, unsigned codePage)
+void NarrowEncoder::throwUnrepresentable(const std::string& utf8) const
 {
-    throw Failure("“" + utf8 + "”中有字符无法用代码页 " + std::to_string(codePage) +
-                  " 写入组装文件，请先给文件改名");
-}
-
-} // namespace
-
-#ifdef _WIN32
-
-NarrowEncoder NarrowEncoder::forScript()
-{
-    return NarrowEncoder(GetOEMCP());
-}
-
-std::string NarrowEncoder::encode(const std::string& utf8) const
-{
-    if (utf8.empty())
-        return {};
-    const std::wstring wide = wideText(utf8);
-    // UTF-7 and UTF-8 code pages take no best-fit flag and cannot fail to represent.
-    const bool unicode = m_codePage == CP_UTF8 || m_codePage == CP_UTF7;
-    const DWORD flags = unicode ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL usedDefault = FALSE;
-    BOOL* usedDefaultOut = unicode ? nullptr : &usedDefault;
-    const int n = WideCharToMultiByte(m_codePage, flags, wide.data(), static_cast<int>(wide.size()),
-                                      nullptr, 0, nullptr, usedDefaultOut);
-    std::string narrow(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    WideCharToMultiByte(m_codePage, flags, wide.data(), static_cast<int>(wide.size()),
-                        narrow.data(), n, nullptr, usedDefaultOut);
-    if (n <= 0 || usedDefault)
-        throwUnrepresentable(utf8, m_codePage);
-    return narrow;
-}
-
-#else
-
-namespace {
-
-// text converted from one character set to another by iconv; false when a
-// character cannot be read or written (replacing it is no success either).
-bool convert(const std::string& text, const std::string& from, const std::string& to,
-             std::string& out)
-{
-    iconv_t cd = ::iconv_open(to.c_str(), from.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        throw Failure("系统不支持字符编码“" + from + "”或“" + to + "”");
-    out.clear();
-    char chunk[256];
-    char* in = const_cast<char*>(text.data());
-    size_t inLeft = text.size();
-    bool converted = true;
-    for (;;) {
-        char* dst = chunk;
-        size_t dstLeft = sizeof chunk;
-        // Once the input is used up, one more call writes any closing shift sequence.
-        const bool flushing = inLeft == 0;
-        const size_t rc = flushing ? ::iconv(cd, nullptr, nullptr, &dst, &dstLeft)
-                                   : ::iconv(cd, &in, &inLeft, &dst, &dstLeft);
-        const bool failed = rc == static_cast<size_t>(-1);
-        const int error = errno;
-        out.append(chunk, static_cast<size_t>(dst - chunk));
-        if (failed && error == E2BIG)
-            continue;
-        // glibc counts the characters it replaced instead of failing; none may be.
-        if (failed || rc > 0) {
-            converted = false;
+    // The first character that the code page cannot hold, tried one at a
+    // time (a text of one character is that character).
+    std::string character;
+    for (std::size_t at = 0, length = 0; at < utf8.size() && character.empty(); at += length) {
+        const auto lead = static_cast<unsigned char>(utf8[at]);
+        length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (at == 0 && length >= utf8.size()) {
+            character = utf8;
             break;
         }
-        if (flushing)
-            break;
+        try {
+            encode(utf8.substr(at, length));
+        } catch (const Failure&) {
+            character = utf8.substr(at, length);
+        }
     }
-    ::iconv_close(cd);
-    return converted;
+    const std::string which = character.empty() ? "有字符" : "的字符“" + character + "”";
+    throw Failure("“" + utf8 + "”中" + which + "无法用代码页 " + std::to_string(m_codePage) +
+                  " 写入组装文件，请先给文件改名");
 }
-
-} // namespace
-
-NarrowEncoder NarrowEncoder::forScript()
-{
-    return NarrowEncoder(936);
-}
-
-std::string NarrowEncoder::encode(const std::string& utf8) const
-{
-    // glibc's CPnnn tables are Windows' own (936 holds the euro sign at 0x80,
-    // the middle dot at A1A4 and the em dash at A1AA, where GB2312 differs).
-    const std::string codeset = "CP" + std::to_string(m_codePage);
-    std::string out;
-    if (NameText::isUtf8(utf8)) {
-        if (!convert(utf8, "UTF-8", codeset, out))
-            throwUnrepresentable(utf8, m_codePage);
-        return out;
-    }
-    // Text that is not UTF-8 holds file names in the file system's own bytes
-    // (GBK names from an archive, say): the script names those files only
-    // when it carries the very bytes, and only when Windows reads them as text.
-    if (!convert(utf8, codeset, "UTF-8", out))
-        throw Failure("文件名“" + NameText::readable(utf8) + "”既不是 UTF-8 文字，也不是代码页 " +
-                      std::to_string(m_codePage) + " 的文字，无法写入组装文件，请先给文件改名");
-    return utf8;
-}
-
-#endif
 
 } // namespace tarvolin

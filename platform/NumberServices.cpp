@@ -4,14 +4,6 @@
 #include <cstdio>
 #include <string_view>
 
-#ifdef _WIN32
-#include "platform/WideText.h"
-#include <windows.h>
-#else
-#include <langinfo.h>
-#include <locale.h>
-#endif
-
 namespace tarvolin {
 
 namespace {
@@ -94,31 +86,12 @@ std::string withAsciiDigits(const std::string& text)
     return out;
 }
 
-std::string userDecimalSeparator()
-{
-    std::string separator = ".";
-#ifdef _WIN32
-    wchar_t wide[8] = {};
-    const int n = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, wide, 8);
-    if (n > 1)
-        separator = utf8Text(std::wstring_view(wide, static_cast<size_t>(n - 1)));
-#else
-    if (locale_t user = ::newlocale(LC_NUMERIC_MASK, "", nullptr)) {
-        const char* radix = ::nl_langinfo_l(RADIXCHAR, user);
-        if (radix != nullptr && *radix != '\0')
-            separator = radix;
-        ::freelocale(user);
-    }
-#endif
-    return separator;
-}
-
 } // namespace
 
 std::string NumberServices::decimalSeparator()
 {
     // The user's settings are read once: the split asks for every piece.
-    static const std::string separator = userDecimalSeparator();
+    static const std::string separator = detail::userDecimalSeparator();
     return separator;
 }
 

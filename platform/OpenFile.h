@@ -49,6 +49,7 @@ public:
         Identity identity;
         bool regular = false; // a file of bytes: no folder, pipe or device
         std::int64_t length = 0;
+        std::int64_t allocated = 0; // the room the file takes on its disk
     };
 
     // The status of the file behind any open handle; none when the system
@@ -62,6 +63,9 @@ public:
     // Completes and releases the file; a failure (for example a write that
     // the system delayed and could not finish) throws a Failure.
     void close();
+
+    // The failure of a file that ended before the bytes it was to give.
+    [[noreturn]] void throwShortRead() const;
 
 protected:
     enum class Direction { in, out };
@@ -80,8 +84,8 @@ protected:
     // disk is full) are failures, as is any error the system reports.
     void transfer(Direction direction, char* buffer, std::size_t count);
 
-    // The failure of a file that ended before the bytes it was to give.
-    [[noreturn]] void throwShortRead() const;
+    // The failure of a transfer that the system refused with the error code.
+    [[noreturn]] void throwTransferFailure(Direction direction, int code) const;
 
 private:
 #ifdef _WIN32

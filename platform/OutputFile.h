@@ -3,6 +3,7 @@
 #include "platform/OpenFile.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 namespace tarvolin {
@@ -22,6 +23,43 @@ public:
     // Writes all count bytes at the current end; any shortfall (a full disk,
     // the size limit of the file) is a failure.
     void write(const char* data, std::size_t count);
+
+    // Asks the system to start writing the bytes from offset on to the
+    // device, without waiting for them.
+    void startWriteBack(std::int64_t offset, std::int64_t length);
+
+    // Waits until the device holds the bytes from offset on (on Windows,
+    // every byte written so far, once enough have come together). A write
+    // the device refuses is a failure.
+    void awaitWriteBack(std::int64_t offset, std::int64_t length);
+
+    // Waits until the device holds every byte of the file; a failure names
+    // the file and what failed.
+    void flush();
+
+    // Lets the system forget the file's bytes once the device holds them,
+    // so that reading them again reads the device.
+    void dropCache();
+
+    // Empties the file and waits until the device holds that.
+    void empty();
+
+private:
+    // Opens path for writing without emptying it and without waiting (a pipe
+    // with no reader would block the window for good), in the system's own
+    // way; refuses the file keep where the system tells it apart already.
+    static Handle openChecked(const std::string& path, const std::optional<Identity>& keep);
+
+    // Empties the opened regular file, length bytes long until now, and
+    // readies it for the writes.
+    void startWriting(std::int64_t length);
+
+    [[noreturn]] static void throwNotRegular(const std::string& path);
+    [[noreturn]] static void throwIsSource(const std::string& path);
+    // The failure of a flush or write-back: the file is not safe on the device.
+    [[noreturn]] static void throwNotSaved(const std::string& path, int code);
+
+    std::int64_t m_flushedUpTo = 0; // where Windows last flushed
 };
 
 } // namespace tarvolin

@@ -2,13 +2,45 @@
 
 #include "engine/SplitRun.h"
 #include "platform/FileServices.h"
+#include "platform/NameText.h"
 #include "platform/NumberServices.h"
 #include "ui/MainWindowView.h"
 
 #include <exception>
 #include <optional>
+#include <vector>
 
 namespace tarvolin {
+
+namespace {
+
+// The output folder text with the bytes of the folders it names. The field
+// shows a folder in its readable form (a GBK name reads as Chinese); once
+// the user edits it, it gives back what it shows. The longest part of that
+// text, up to a separator, that reads as the start of one of the folders
+// the window shows (the source's, the folder list's) takes that folder's
+// own bytes again, so that typing "out/" after a GBK folder still names it.
+std::string withNativeFolders(const std::string& text, const std::vector<std::string>& folders)
+{
+    if (!NameText::isUtf8(text))
+        return text; // still the bytes the field was given
+    std::string native, shown;
+    for (const std::string& folder : folders) {
+        for (std::size_t end = 0; end < folder.size(); ++end) {
+            if (!FileServices::isSeparator(folder[end]))
+                continue;
+            const std::string part = folder.substr(0, end + 1);
+            const std::string readable = NameText::readable(part);
+            if (readable.size() > shown.size() && text.compare(0, readable.size(), readable) == 0) {
+                native = part;
+                shown = readable;
+            }
+        }
+    }
+    return native + text.substr(shown.size());
+}
+
+} // namespace
 
 MainWindowBehaviour::MainWindowBehaviour(MainWindowView& view) : m_view(view) {}
 
@@ -21,6 +53,8 @@ void MainWindowBehaviour::Drive1_Change()
 {
     try {
         m_view.setLab1Caption(m_view.lab1Tag());
+        // The length of a file no longer chosen would mislead.
+        m_view.setLab1ToolTip({});
         // A drive that is not ready fails here (false), silently: the
         // folder and file lists stay where they were.
         m_view.setDir1Path(m_view.drive1Drive());
@@ -79,7 +113,8 @@ void MainWindowBehaviour::Command3_Click()
     try {
         const std::string sfile = m_view.lab1Caption();
         const std::string sizeText = m_view.text1();
-        const std::string folder = m_view.text2();
+        const std::string folder = withNativeFolders(
+            m_view.text2(), {m_view.lab1Caption(), m_view.dir1Path() + FileServices::separator});
         const std::string name = m_view.file1FileName();
         const std::string oname = folder + name;
         const std::optional<std::int32_t> splitsize = NumberServices::numberFromText(sizeText);

@@ -27,8 +27,9 @@ public:
     // Load of Form1: Lab1's tag := Lab1's caption.
     void Form_Load();
 
-    // Change of Drive1: Lab1's caption := its tag, then Dir1's path :=
-    // Drive1's drive. A failure (a drive that is not ready) ends it silently.
+    // Change of Drive1: Lab1's caption := its tag and its tooltip emptied
+    // with it, then Dir1's path := Drive1's drive. A failure (a drive that
+    // is not ready) ends it silently.
     void Drive1_Change();
 
     // Change of Dir1: File1's path := Dir1's path.
@@ -50,8 +51,10 @@ public:
     void command2_Click();
 
     // Click of Command3 ("开始分割"): oname := Text2 + File1's name,
-    // splitsize := Text1 by the number rules, then splitlt. Every failure of
-    // its own ends it silently.
+    // splitsize := Text1 by the number rules, then splitlt. The part of an
+    // edited Text2 that still reads as the folder it showed names that
+    // folder by its own bytes (a GBK name). Every failure of its own ends it
+    // silently.
     void Command3_Click();
 
     // Splits sfile into pieces of splitsize bytes named after oname, through

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32WindowServices.h"
 
-#include "platform/WideText.h"
+#include "platform/windows/WideText.h"
 
 namespace tarvolin {
 

@@ -63,15 +63,32 @@ TEST(ReassemblyScript, NamesAreQuotedOnlyWhereTheInterpreterNeedsIt)
     {
         std::string bare, written;
     };
-    for (const Case& c : std::vector<Case>{{"a.bin", "a.bin"},
-                                           {"my file.avi", "\"my file.avi\""},
-                                           {"50%.txt", "50%%.txt"},
-                                           {"a&b (1).zip", "\"a&b (1).zip\""},
-                                           {"x^y", "\"x^y\""},
-                                           {"a[1].bin", "\"a[1].bin\""},
-                                           {"100% off!", "\"100%% off!\""},
-                                           {"电影.avi", "电影.avi"},
-                                           {"a-b_c.d@e#f$", "a-b_c.d@e#f$"}}) {
+    for (const Case& c :
+         std::vector<Case>{{"a.bin", "a.bin"},
+                           {"my file.avi", "\"my file.avi\""},
+                           {"50%.txt", "50%%.txt"},
+                           {"a&b (1).zip", "\"a&b (1).zip\""},
+                           {"x^y", "\"x^y\""},
+                           {"a[1].bin", "\"a[1].bin\""},
+                           {"100% off!", "\"100%% off!\""},
+                           {"电影.avi", "电影.avi"},
+                           {"a-b_c.d@e#f$", "a-b_c.d@e#f$"},
+                           // Every Unicode blank; a zero-width space is none.
+                           {"ＡＢＣ全角１２３\u3000空格.bin", "\"ＡＢＣ全角１２３\u3000空格.bin\""},
+                           {"a\u00A0b", "\"a\u00A0b\""},
+                           {"a\u1680b", "\"a\u1680b\""},
+                           {"a\u2000b", "\"a\u2000b\""},
+                           {"a\u2007b", "\"a\u2007b\""},
+                           {"a\u200Ab", "\"a\u200Ab\""},
+                           {"a\u2028b", "\"a\u2028b\""},
+                           {"a\u2029b", "\"a\u2029b\""},
+                           {"a\u202Fb", "\"a\u202Fb\""},
+                           {"a\u205Fb", "\"a\u205Fb\""},
+                           {"a\u200Bb", "a\u200Bb"},
+                           // GBK bytes: the ideographic space is A1 A1, but
+                           // not the end of 啊 (B0 A1) and the start of “ (A1 B0).
+                           {"\xB5\xE7\xA1\xA1.bin", "\"\xB5\xE7\xA1\xA1.bin\""},
+                           {"\xB0\xA1\xA1\xB0.bin", "\xB0\xA1\xA1\xB0.bin"}}) {
         EXPECT_EQ(ReassemblyScript::quotedName(c.bare), c.written) << c.bare;
     }
     ReassemblyScript script;
@@ -201,7 +218,15 @@ TEST(ReassemblyScript, RefusesTargetsTheScriptCannotCarry)
                                            {"a>b", "“>”"},
                                            {"a|b", "“|”"},
                                            {"a*b", "“*”"},
-                                           {"a?b", "“?”"}}) {
+                                           {"a?b", "“?”"},
+                                           // Windows devices, whatever follows the first dot.
+                                           {"nul", "设备名“nul”"},
+                                           {"CON.bin", "设备名“CON”"},
+                                           {"Aux .tar.gz", "设备名“Aux”"},
+                                           {"prn. ", "设备名“prn”"},
+                                           {"COM1.bin", "设备名“COM1”"},
+                                           {"lpt9", "设备名“lpt9”"},
+                                           {"com\u00B9.txt", "设备名“com\u00B9”"}}) {
         try {
             ReassemblyScript::checkTarget(c.bare);
             ADD_FAILURE() << "accepted " << c.bare;
@@ -211,7 +236,8 @@ TEST(ReassemblyScript, RefusesTargetsTheScriptCannotCarry)
             EXPECT_EQ(failure.description().find_first_of("\r\n"), std::string::npos);
         }
     }
-    for (const std::string bare : {"my file.avi", "a&b^c%d!e.bin", "电影 (1).avi", "+,=;'[]{}~`"})
+    for (const std::string bare : {"my file.avi", "a&b^c%d!e.bin", "电影 (1).avi", "+,=;'[]{}~`",
+                                   "null.bin", "console", "COM10.bin", "com0", "lpt.bin", "a.nul"})
         EXPECT_NO_THROW(ReassemblyScript::checkTarget(bare)) << bare;
 }
 

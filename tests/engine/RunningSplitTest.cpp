@@ -23,21 +23,27 @@ using testsupport::writeFile;
 
 TEST(RunningSplit, InnerSplitOverTheSameFilesIsRefusedOthersRun)
 {
-    // At the first pump of a split of 900 bytes into pieces of 300, a second
-    // split with pieces of 200 bytes; "c" holds the same bytes.
+    // At a pump of a split of 900 bytes into pieces of 300 (the first, or
+    // the third, after its last piece), a second split with pieces of 200
+    // bytes (five pieces); "c" holds the same bytes. Its names are given
+    // without a folder where it splits from the current folder.
     struct Case
     {
         std::string outer, innerSource, innerOname;
         bool runs;
+        int pump = 1;
+        bool fromCurrentFolder = false;
     };
     std::vector<Case> cases{{"a.bin", "a.bin", "a.bin", false},
-                            {"a.bin", "a.bin", "sub/../a.bin", false},      // the same folder
-                            {"a.bin", "a.bin.000", "sub/a.bin.000", false}, // reads a piece
-                            {"c.001", "c", "c", false},                     // writes the source
-                            {"a.bin", "a.bin", "sub/a.bin", true}};
-#ifdef _WIN32
-    cases.push_back({"a.bin", "a.bin", "A.BIN", false});
-#endif
+                            {"a.bin", "a.bin", "sub/../a.bin", false},         // the same folder
+                            {"a.bin", "a.bin.000", "sub/a.bin.000", false},    // reads a piece
+                            {"a.bin", "a.bin.002", "sub/a.bin.002", false, 3}, // the last piece
+                            {"c.001", "c", "c", false},                        // writes the source
+                            {"c.004", "c", "c", false},                        // as its last piece
+                            {"a.bin", "a.bin", "a.bin", false, 1, true},       // no folder in oname
+                            {"a.bin", "a.bin", "sub/a.bin", true},
+                            // One file where the pieces are joined (and on exFAT sticks)
+                            {"a.bin", "a.bin", "A.BIN", false}};
     for (const Case& c : cases) {
         TempDir dir;
         fs::create_directory(dir.path() / "sub");
@@ -47,8 +53,16 @@ TEST(RunningSplit, InnerSplitOverTheSameFilesIsRefusedOthersRun)
         testsupport::RecordingHost host;
         tarvolin::PieceBuffer buffer;
         host.onPump = [&](int pumps) {
-            if (pumps == 1)
+            if (pumps != c.pump)
+                return;
+            if (!c.fromCurrentFolder) {
                 tarvolin::splitlt(host, buffer, dir / c.innerSource, 200, dir / c.innerOname);
+                return;
+            }
+            const fs::path before = fs::current_path();
+            fs::current_path(dir.path());
+            tarvolin::splitlt(host, buffer, c.innerSource, 200, c.innerOname);
+            fs::current_path(before);
         };
         ASSERT_TRUE(tarvolin::splitlt(host, buffer, dir / c.outer, 300, dir / c.outer));
         ASSERT_EQ(host.notices.size(), 2u) << c.innerOname;

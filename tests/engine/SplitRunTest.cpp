@@ -4,6 +4,7 @@
 #include "tests/support/RecordingHost.h"
 #include "tests/support/ScriptRunner.h"
 #ifndef _WIN32
+#include "tests/support/FakeStickMount.h"
 #include "tests/support/FaultyCalls.h"
 #include "tests/support/SmallFileSystem.h"
 #endif
@@ -14,6 +15,7 @@
 
 #ifndef _WIN32
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -209,29 +211,111 @@ TEST_F(SplitRun, MissingOutputFolderLeavesTheSourceAlone)
 const char* const rootNeeded =
     "mounting a tmpfs needs root: run the tests as root (CI does) to check this";
 
-TEST_F(SplitRun, FullDiskIsAFailureAndKeepsFinishedPieces)
+// Writes into path until the disk it is on is full.
+void fillUp(const std::string& path)
 {
-    // 64 KiB (16 pages) hold the first piece and part of the second; with
-    // smaller pieces and a filler of 3 pages, every piece fits but not the script.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    const std::string block(4096, 'x');
+    while (fd >= 0 && ::write(fd, block.data(), block.size()) > 0) {
+    }
+    ::close(fd);
+}
+
+TEST_F(SplitRun, DiskTooSmallIsRefusedBeforeTheFirstPiece)
+{
+    SmallFileSystem disk(4 << 20);
+    if (!disk.mounted())
+        GTEST_SKIP() << rootNeeded;
+    writeFile(dir / "a.bin", randomBytes(8 << 20, 5));
+    EXPECT_TRUE(split(dir / "a.bin", 1 << 20, disk / "a.bin"));
+    // Eight pieces and a script of one block, against the whole tmpfs.
+    expectErrorNotice({"磁盘空间不足", "8392704 字节", "4194304 字节"});
+    EXPECT_TRUE(listFolder(disk.path()).empty());
+
+    // Older pieces of the same names give their room back when emptied.
+    const std::string source = randomBytes(3 << 20, 6);
+    writeFile(dir / "a.bin", source);
+    for (const char* older : {"a.bin.000", "a.bin.001", "a.bin.002"})
+        writeFile(disk / older, std::string(1200 << 10, 'x'));
+    host.notices.clear();
+    EXPECT_TRUE(split(dir / "a.bin", 1 << 20, disk / "a.bin"));
+    EXPECT_EQ(host.notices, std::vector<std::string>{completion(3, disk / "a.bin.BAT")});
+    EXPECT_EQ(readFile(disk / "a.bin.000") + readFile(disk / "a.bin.001") +
+                  readFile(disk / "a.bin.002"),
+              source);
+
+    // A larger source refused for the room leaves the script of the last split.
+    const std::string script = readFile(disk / "a.bin.BAT");
+    ASSERT_FALSE(script.empty());
+    writeFile(dir / "a.bin", randomBytes(8 << 20, 7));
+    host.notices.clear();
+    EXPECT_TRUE(split(dir / "a.bin", 1 << 20, disk / "a.bin"));
+    expectErrorNotice({"磁盘空间不足"});
+    EXPECT_EQ(readFile(disk / "a.bin.BAT"), script);
+}
+
+TEST_F(SplitRun, DiskThatFillsDuringTheRunIsAFailureAndKeepsFinishedPieces)
+{
+    // Four pieces, each followed by a pump, then their read-back, each
+    // followed by a pump: another program fills the disk after the first
+    // piece, or just before the script.
     struct Case
     {
-        std::size_t pieces, fill;
+        int fillAtPump;
         std::string failing;
     };
-    for (const Case& c : {Case{40000, 0, "a.bin.001"}, Case{16384, 12288, "a.bin.BAT"}}) {
-        const auto& [pieces, fill, failing] = c;
+    for (const Case& c : {Case{1, "a.bin.001"}, Case{8, "a.bin.BAT"}}) {
         SmallFileSystem disk(64 << 10);
         if (!disk.mounted())
             GTEST_SKIP() << rootNeeded;
-        const std::string source = randomBytes(3 * pieces + 1);
+        const std::string source = randomBytes(3 * 16384 + 1);
         writeFile(dir / "a.bin", source);
         host.notices.clear();
-        writeFile(disk / "filler", std::string(fill, 'x'));
-        EXPECT_TRUE(split(dir / "a.bin", static_cast<std::int32_t>(pieces), disk / "a.bin"));
-        expectErrorNotice({failing, "磁盘空间不足"});
-        EXPECT_EQ(readFile(disk / "a.bin.000"), source.substr(0, pieces));
-        // The script stays as far as it was written: nothing that joins.
-        EXPECT_EQ(readFile(disk / "a.bin.BAT"), "");
+        host.pumps = 0;
+        host.onPump = [&](int pump) {
+            if (pump == c.fillAtPump)
+                fillUp(disk / "filler");
+        };
+        EXPECT_TRUE(split(dir / "a.bin", 16384, disk / "a.bin"));
+        expectErrorNotice({c.failing, "磁盘空间不足"});
+        EXPECT_EQ(readFile(disk / "a.bin.000"), source.substr(0, 16384));
+        // No script that joins, and none cut short either.
+        EXPECT_EQ(readFile(disk / "a.bin.BAT"), "") << c.failing;
+    }
+}
+
+// A stick that holds less than it claims overwrites its first pieces with
+// the later ones: every write succeeds, and only reading the pieces back
+// from the stick shows it. An honest stick of the same size takes the split.
+TEST_F(SplitRun, PiecesOnAnotherDiskAreReadBackBeforeTheScript)
+{
+    const std::string source = randomBytes(48 << 20, 7);
+    writeFile(dir / "a.bin", source);
+    struct Case
+    {
+        std::int64_t holds;
+        std::string notice; // empty: the split completes
+    };
+    for (const Case& c : {Case{16 << 20, "校验失败：分割后的文件“"}, Case{64 << 20, ""}}) {
+        testsupport::FakeStickMount stick(64 << 20, c.holds);
+        if (!stick.mounted())
+            GTEST_SKIP() << "the fake stick needs FUSE and root (CI has both)";
+        host.notices.clear();
+        host.captions.clear();
+        EXPECT_TRUE(split(dir / "a.bin", 4 << 20, stick / "a.bin"));
+        if (c.notice.empty()) {
+            EXPECT_EQ(host.notices, std::vector<std::string>{completion(12, stick / "a.bin.BAT")});
+            std::string joined;
+            for (int i = 0; i < 12; ++i)
+                joined += readFile(
+                    stick / ("a.bin.0" + std::string(i < 10 ? "0" : "") + std::to_string(i)));
+            EXPECT_TRUE(joined == source) << "the pieces do not join";
+            EXPECT_EQ(host.captions.back(), "正在校验:" + stick / "a.bin.011" + " " +
+                                                tarvolin::NumberServices::percentText(1.0));
+        } else {
+            expectErrorNotice({c.notice + stick / "a.bin.000" + "”从第 1 个字节起", "实际容量"});
+            EXPECT_FALSE(fs::exists(fromUtf8(stick / "a.bin.BAT")));
+        }
     }
 }
 
@@ -349,10 +433,12 @@ TEST_F(SplitRun, SourceThatShrinksIsAFailureNotAZeroFilledPiece)
 TEST_F(SplitRun, NeverWritesOverItsOwnSource)
 {
     const std::string source = randomBytes(300);
+    using Prepare = std::function<void(const TempDir&)>;
     struct Case
     {
         std::string sfile, oname, refused;
-        std::function<void(const TempDir&)> prepare = [](const TempDir&) {};
+        Prepare prepare = [](const TempDir&) {};
+        Prepare atFirstPump = [](const TempDir&) {};
     };
     std::vector<Case> cases{
         {"x.000", "x", "x.000"}, // the first piece
@@ -362,17 +448,29 @@ TEST_F(SplitRun, NeverWritesOverItsOwnSource)
          [](const TempDir& d) { fs::create_directory(d.path() / "sub"); }},
         {"h.bin", "x", "x.001",
          [](const TempDir& d) { fs::create_hard_link(d.path() / "h.bin", d.path() / "x.001"); }},
+        // The same name but for its case: one file where case does not count,
+        // even where the disk tells two identities for it (exFAT through FUSE).
+        {"SRC.bin.000", "src.bin", "src.bin.000"},
     };
 #ifndef _WIN32 // Wine makes no symbolic links
     cases.push_back({"s.bin", "x", "x.001", [](const TempDir& d) {
                          fs::create_symlink(d.path() / "s.bin", d.path() / "x.001");
                      }});
+    // The script becomes a link to the source while the pieces are written.
+    cases.push_back(
+        {"s.bin", "x", "x.BAT", [](const TempDir&) {},
+         [](const TempDir& d) { fs::create_symlink(d.path() / "s.bin", d.path() / "x.BAT"); }});
 #endif
     for (const Case& c : cases) {
         TempDir scratch;
         writeFile(scratch / c.sfile, source);
         c.prepare(scratch);
         host.notices.clear();
+        host.pumps = 0;
+        host.onPump = [&](int pumps) {
+            if (pumps == 1)
+                c.atFirstPump(scratch);
+        };
         EXPECT_TRUE(split(scratch / c.sfile, 100, scratch / c.oname)) << c.refused;
         expectErrorNotice({c.refused, "被分割文件本身"});
         EXPECT_EQ(readFile(scratch / c.sfile), source) << c.refused;
@@ -486,7 +584,8 @@ TEST_F(SplitRun, RoundTripOverManySizes)
     for (const Case& c : cases) {
         if (static_cast<std::int64_t>(c.length) <= std::int64_t{c.splitsize} + 1)
             continue;
-        TempDir scratch;
+        // Tens of thousands of pieces, each flushed to the device.
+        TempDir scratch(testsupport::memoryFolder());
         const std::string source = randomBytes(c.length, static_cast<std::uint32_t>(c.length));
         writeFile(scratch / "in.bin", source);
         host.notices.clear();
@@ -588,11 +687,12 @@ TEST_F(SplitRun, NamesTheScriptCannotCarryAreRefusedBeforeAnyPiece)
     {
         std::string oname, word;
     };
-    std::vector<Case> cases{{dir.folder(), "没有名字"},   {dir / "a\r\ndel *.*", "回车符"},
-                            {dir / "a\"b", "“\"”"},       {dir / "a|b", "“|”"},
-                            {dir / "a<b", "“<”"},         {dir / "a>b", "“>”"},
-                            {dir / "a*.bin", "“*”"},      {dir / "한국어.bin", "代码页 936"},
-                            {dir / "😀.bin", "代码页 936"}};
+    std::vector<Case> cases{{dir.folder(), "没有名字"},    {dir / "a\r\ndel *.*", "回车符"},
+                            {dir / "a\"b", "“\"”"},        {dir / "a|b", "“|”"},
+                            {dir / "a<b", "“<”"},          {dir / "a>b", "“>”"},
+                            {dir / "a*.bin", "“*”"},       {dir / "한국어.bin", "代码页 936"},
+                            {dir / "😀.bin", "代码页 936"}, {dir / "nul", "设备名"},
+                            {dir / "CON.bin", "设备名"}};
 #ifndef _WIN32
     // Names no Windows holds, and bytes no Windows reads as text.
     cases.insert(cases.end(), {{dir / "a:b.bin", "“:”"},
@@ -621,7 +721,11 @@ TEST_F(SplitRun, ScriptIsInCodePage936AndJoinsBack)
           Case{"测试100%.bin", "\xB2\xE2\xCA\xD4"
                                "100%%.bin"},
           Case{"a&b^c!.bin", "\"a&b^c!.bin"},
-          Case{"报告—终稿€.bin", "\xB1\xA8\xB8\xE6\xA1\xAA\xD6\xD5\xB8\xE5\x80.bin"}}) {
+          Case{"报告—终稿€.bin", "\xB1\xA8\xB8\xE6\xA1\xAA\xD6\xD5\xB8\xE5\x80.bin"},
+          // The ideographic space, A1 A1, is quoted as the ASCII blank is.
+          Case{"ＡＢＣ全角１２３　空格.bin",
+               "\"\xA3\xC1\xA3\xC2\xA3\xC3\xC8\xAB\xBD\xC7\xA3\xB1\xA3\xB2"
+               "\xA3\xB3\xA1\xA1\xBF\xD5\xB8\xF1.bin"}}) {
         TempDir scratch;
         const std::string source = randomBytes(250, 12);
         writeFile(scratch / c.name, source);
@@ -641,23 +745,33 @@ TEST_F(SplitRun, ScriptIsInCodePage936AndJoinsBack)
 }
 
 #ifndef _WIN32
-// A GBK-named file in a UTF-8 system splits under its own bytes, and the
-// script names the pieces with those bytes.
-TEST_F(SplitRun, GbkNamedFileSplitsUnderItsOwnBytes)
+// GBK-named files in a UTF-8 system split under their own bytes, and the
+// script names the pieces with those bytes and joins them. A hang (a name
+// read without end) fails the test through the alarm.
+TEST_F(SplitRun, GbkNamedFilesSplitUnderTheirOwnBytes)
 {
-    // "电影 片段.avi" as a Chinese Windows machine writes it: GBK bytes.
-    const std::string gbkName = "\xB5\xE7\xD3\xB0 \xC6\xAC\xB6\xCE.avi";
-    const std::string source = dir / gbkName;
-    const std::string bytes = randomBytes(2500);
-    writeFile(source, bytes);
-    split(source, 1000, source);
-
-    ASSERT_EQ(host.notices.size(), 1u);
-    EXPECT_EQ(host.notices[0].find("错误"), std::string::npos) << host.notices[0];
-    EXPECT_EQ(readFile(source + ".000") + readFile(source + ".001") + readFile(source + ".002"),
-              bytes);
-    const std::string script = readFile(source + ".BAT");
-    EXPECT_NE(script.find(gbkName + ".002"), std::string::npos) << script;
+    ::alarm(60);
+    for (const std::string gbkName : {
+             "\xB5\xE7\xD3\xB0 \xC6\xAC\xB6\xCE.avi", // 电影 片段.avi, as Chinese Windows writes it
+             "\xC3\x7C\xE5\x5C.bin",   // 脇錦.bin: second bytes that read as "|" and "\"
+             "\xF4\x90\x81\x80.bin",   // 魫亐.bin: a lead byte of four-byte UTF-8 beyond U+10FFFF
+             "a@\xB5\xE7\x81\x40.bin", // a@电丂.bin: "@" and a second byte 0x40
+         }) {
+        TempDir scratch;
+        const std::string source = scratch / gbkName;
+        const std::string bytes = randomBytes(2500);
+        writeFile(source, bytes);
+        host.notices.clear();
+        split(source, 1000, source);
+        ASSERT_EQ(host.notices, std::vector<std::string>{completion(3, source + ".BAT")})
+            << gbkName;
+        const std::string script = readFile(source + ".BAT");
+        EXPECT_NE(script.find(gbkName + ".002"), std::string::npos) << script;
+        fs::rename(fromUtf8(source), scratch.path() / "original");
+        ScriptRunner::run(scratch.path(), script, chineseCodePage);
+        EXPECT_EQ(readFile(source), bytes) << script;
+    }
+    ::alarm(0);
 }
 #endif
 
@@ -672,6 +786,25 @@ TEST_F(SplitRun, OlderScriptIsEmptiedOnceTheFirstPieceIsDue)
     split(dir / "a.bin", 1000, dir / "a.bin");
     split(dir / "a.bin", 0, dir / "a.bin");
     EXPECT_EQ(readFile(dir / "a.bin.BAT"), script);
+    // Refused for its name (the script has a second name that code page 936
+    // cannot hold), or as a split from the pump of a running one whose piece
+    // it would read: the script stays.
+    fs::create_hard_link(fromUtf8(dir / "a.bin.BAT"), fromUtf8(dir / "한국어.bin.BAT"));
+    split(dir / "a.bin", 100, dir / "한국어.bin");
+    EXPECT_EQ(readFile(dir / "a.bin.BAT"), script);
+    writeFile(dir / "c.bin", randomBytes(300, 14));
+    host.pumps = 0;
+    host.onPump = [&](int pumps) {
+        if (pumps == 1)
+            split(dir / "c.bin.000", 10, dir / "a.bin");
+    };
+    split(dir / "c.bin", 100, dir / "c.bin");
+    host.onPump = nullptr;
+    ASSERT_EQ(host.notices.size(), 6u);
+    EXPECT_NE(host.notices[3].find("代码页 936"), std::string::npos) << host.notices[3];
+    EXPECT_NE(host.notices[4].find("另一次分割还在进行中"), std::string::npos) << host.notices[4];
+    EXPECT_EQ(readFile(dir / "a.bin.BAT"), script);
+    fs::remove(fromUtf8(dir / "한국어.bin.BAT"));
 #ifndef _WIN32
     // Ended by a failure at the second piece, or by closing the program:
     // no script joins old and new pieces.
@@ -919,6 +1052,21 @@ TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
         {{Call::close, 5, Effect::fail, EIO}, "无法关闭文件“" + dir / "a.bin.BAT" + "”", 3},
         {{Call::close, 4, Effect::fail, EINTR}, "", 3},
         {{Call::read, 2, Effect::outOfMemory}, "内存不足", 1},
+        // Flushes: a piece, the script, the folder; a file system that
+        // cannot flush writes by itself.
+        {{Call::dataSync, 2, Effect::fail, EIO},
+         "无法把文件存到磁盘上“" + dir / "a.bin.001" + "”：磁盘读写出错",
+         1},
+        {{Call::dataSync, 4, Effect::fail, EIO}, "无法把文件存到磁盘上“" + dir / "a.bin.BAT", 3},
+        {{Call::sync, 1, Effect::fail, EIO}, "无法把文件夹存到磁盘上", 3},
+        {{Call::syncRange, 1, Effect::fail, EIO}, "无法把文件存到磁盘上“" + dir / "a.bin.000", 0},
+        {{Call::dataSync, 1, Effect::fail, EINVAL}, "", 3},
+        {{Call::syncRange, 0, Effect::fail, ENOSYS}, "", 3},
+        // The script cut short by a full disk.
+        {{Call::write, 4, Effect::half},
+         "无法写入文件“" + dir / "a.bin.BAT" + "”：磁盘空间不足",
+         3,
+         {{Call::write, 5, Effect::fail, ENOSPC}}},
         {{Call::write, 1, Effect::strange}, "意外的异常", 0},
     };
     const std::string source = randomBytes(250, 11);
@@ -951,6 +1099,8 @@ TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
                         host.notices[0].find(c.notice) != std::string::npos)
                 << context << ": " << host.notices[0];
             EXPECT_FALSE(fs::exists(dir / "a.bin.BAT") && c.wholePieces < 3) << context;
+            // A script that failed is empty: a cut line would join wrongly.
+            EXPECT_EQ(readFile(dir / "a.bin.BAT"), "") << context;
             // The progress beyond the caption shows the failure while its notice shows.
             EXPECT_EQ(host.shares.back(), std::make_pair(c.wholePieces / 3.0, true)) << context;
         }
@@ -959,6 +1109,23 @@ TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
                 << context << " piece " << i;
         }
     }
+}
+
+// What the completion notice promises is on the device first: each piece
+// flushed before the script is written, then the script, then the folder
+// that holds their names.
+TEST_F(SplitRun, EverythingIsOnTheDeviceBeforeTheCompletionNotice)
+{
+    using testsupport::FaultyCalls;
+    writeFile(dir / "a.bin", randomBytes(250, 11));
+    FaultyCalls calls({{FaultyCalls::Call::copyFileRange, 0, FaultyCalls::Effect::fail, ENOSYS}});
+    host.onNotice = [&] { calls.log.push_back("notice"); };
+    ASSERT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
+    const std::string folder = toUtf8(dir.path().filename());
+    EXPECT_EQ(calls.log, (std::vector<std::string>{
+                             "write a.bin.000", "dataSync a.bin.000", "write a.bin.001",
+                             "dataSync a.bin.001", "write a.bin.002", "dataSync a.bin.002",
+                             "write a.bin.BAT", "dataSync a.bin.BAT", "sync " + folder, "notice"}));
 }
 
 #endif

@@ -12,7 +12,7 @@
 #endif
 
 using tarvolin::Failure;
-using tarvolin::FileServices;
+namespace FileServices = tarvolin::FileServices;
 using tarvolin::InputFile;
 using tarvolin::NarrowEncoder;
 using tarvolin::OutputFile;
@@ -77,6 +77,35 @@ TEST(FileServices, IdentityComparesFilesNotText)
     EXPECT_NE(identity(dir / "a"), identity(dir / "b"));
 }
 
+// Names are compared as Windows compares them, where the pieces are joined.
+TEST(FileServices, NamesAlikeButForCaseAreTheSameName)
+{
+    struct Case
+    {
+        std::string a, b;
+        bool same;
+    };
+    std::vector<Case> cases{
+        {"P.bin", "p.bin", true},         {"movie.AVI.000", "Movie.avi.000", true},
+        {"Ä文件.bin", "ä文件.BIN", true}, {"a.bin", "a.bin ", false},
+        {"a.bin", "b.bin", false},        {"视频", "视频", true}};
+#ifndef _WIN32
+    // GBK bytes from an archive: their ASCII letters alike but for case.
+    cases.push_back({"\xCA\xD3"
+                     "a.bin",
+                     "\xCA\xD3"
+                     "A.BIN",
+                     true});
+    cases.push_back({"\xCA\xD3"
+                     "a.bin",
+                     "\xCA\xD4"
+                     "a.bin",
+                     false});
+#endif
+    for (const Case& c : cases)
+        EXPECT_EQ(FileServices::sameName(c.a, c.b), c.same) << c.a << " / " << c.b;
+}
+
 TEST(NarrowEncoder, WritesTheScriptsCodePageAsWindowsDoesOrFails)
 {
 #ifdef _WIN32
@@ -100,10 +129,12 @@ TEST(NarrowEncoder, WritesTheScriptsCodePageAsWindowsDoesOrFails)
         EXPECT_EQ(NarrowEncoder(c.codePage).encode(c.text), c.bytes) << c.text;
     // What the page cannot hold, and no best fit for it: U+30FB is GB2312's
     // middle dot, the euro sign is in 1252 but not in 850.
-    for (const Case& c : {Case{936, "😀", ""}, Case{936, "한국어", ""}, Case{936, "・", ""},
-                          Case{850, "€", ""}, Case{850, "中文", ""}}) {
+    // The failure names the first character the page cannot hold (in bytes).
+    for (const Case& c : {Case{936, "😀", "😀"}, Case{936, "a한국어", "한"}, Case{936, "中・", "・"},
+                          Case{850, "€", "€"}, Case{850, "a中文", "中"}}) {
         const std::string failure = failureOf([&] { NarrowEncoder(c.codePage).encode(c.text); });
-        EXPECT_NE(failure.find("“" + c.text + "”"), std::string::npos) << failure;
+        EXPECT_NE(failure.find("“" + c.text + "”中的字符“" + c.bytes + "”"), std::string::npos)
+            << failure;
         EXPECT_NE(failure.find("代码页 " + std::to_string(c.codePage)), std::string::npos)
             << failure;
     }

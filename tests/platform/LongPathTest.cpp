@@ -1,7 +1,7 @@
 // Paths for the Windows file calls: completed, resolved and prefixed, with
 // every name kept exactly as listed. Runs under Wine.
 
-#include "platform/LongPath.h"
+#include "platform/windows/LongPath.h"
 #include "platform/FileServices.h"
 #include "tests/support/LongTree.h"
 #include "tests/support/TestFiles.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-using tarvolin::LongPath;
+namespace LongPath = tarvolin::LongPath;
 
 std::wstring currentFolder()
 {

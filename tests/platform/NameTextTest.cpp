@@ -5,7 +5,7 @@
 
 namespace {
 
-using tarvolin::NameText;
+namespace NameText = tarvolin::NameText;
 
 // "电影 片段.avi" as a Chinese Windows machine writes it: GBK bytes.
 const std::string gbkName = "\xB5\xE7\xD3\xB0 \xC6\xAC\xB6\xCE.avi";
@@ -30,14 +30,15 @@ TEST(NameText, ShowsUtf8AsItIsGbkDecodedAndTheRestReplaced)
         {"正在处理:/数据/" + gbkName + ".000 33.33%", false,
          "正在处理:/数据/电影 片段.avi.000 33.33%"},
         // Overlong and surrogate forms and cut sequences are not UTF-8; what
-        // GB18030 reads is shown as GB18030, the rest as U+FFFD.
+        // GB18030 or code page 936 reads is shown as such, the rest as U+FFFD.
         {"\xC0\xAF", false, "蜡"},
         {"\xE0\x80\xAF", false, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
         {"\xE7\x94", false, "鐢"},
-        {"\xED\xA0\x80", false, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xED\xA0\x80", false, "頎€"},
         {"a\xE7", false, "a\xEF\xBF\xBD"},
         {"caf\xE9.txt", false, "caf\xEF\xBF\xBD.txt"},
-        {"a\x80.bin", false, "a\xEF\xBF\xBD.bin"},
+        // Code page 936's euro sign, which GB18030 lacks.
+        {"a\x80.bin", false, "a€.bin"},
     };
     for (const NameCase& c : cases) {
         EXPECT_EQ(NameText::isUtf8(c.bytes), c.utf8) << c.bytes;

@@ -4,7 +4,11 @@
 
 #include <optional>
 
-using tarvolin::NumberServices;
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace NumberServices = tarvolin::NumberServices;
 
 namespace {
 
@@ -63,7 +67,18 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"\u00A0\u2003-7\u202F\u205F\r\n", -7},
                     ParseCase{"\u30001\u30002", std::nullopt}, ParseCase{"\u3000", std::nullopt},
                     ParseCase{"\u200B5", std::nullopt}, ParseCase{"5\xE3\x80", std::nullopt},
-                    ParseCase{"\x80\x80\x80" "5", std::nullopt}));
+                    ParseCase{"\x80\x80\x80"
+                              "5",
+                              std::nullopt},
+                    // each of the other blanks, before and after
+                    ParseCase{"\v1\f", 1}, ParseCase{"\u00852\u0085", 2},
+                    ParseCase{"\u16803\u1680", 3}, ParseCase{"\u20004\u2000", 4},
+                    ParseCase{"\u20015\u2001", 5}, ParseCase{"\u20026\u2002", 6},
+                    ParseCase{"\u20047\u2004", 7}, ParseCase{"\u20058\u2005", 8},
+                    ParseCase{"\u20069\u2006", 9}, ParseCase{"\u200710\u2007", 10},
+                    ParseCase{"\u200811\u2008", 11}, ParseCase{"\u200912\u2009", 12},
+                    ParseCase{"\u200A13\u200A", 13}, ParseCase{"\u202814\u2028", 14},
+                    ParseCase{"\u202915\u2029", 15}));
 
 TEST(NumberServices, DecimalSeparatorIsTheCallersOrTheLocales)
 {
@@ -80,6 +95,31 @@ TEST(NumberServices, PercentTextHasTwoDecimalsAndTheSeparator)
     EXPECT_EQ(NumberServices::percentText(1.0 / 32767, "."), "0.00%");
     EXPECT_EQ(NumberServices::percentText(0.5, ","), "50,00%");
 }
+
+#ifdef _WIN32
+// The captions follow the user's number settings: their decimals and
+// leading zero, not only their separator.
+TEST(NumberServices, PercentTextFollowsTheUsersNumberSettings)
+{
+    struct Case
+    {
+        const wchar_t *digits, *leadingZero;
+        double fraction;
+        std::string shown;
+    };
+    wchar_t digits[8], leadingZero[8];
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDIGITS, digits, 8);
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_ILZERO, leadingZero, 8);
+    for (const Case& c : {Case{L"2", L"1", 1.0 / 3, "33.33%"}, Case{L"0", L"1", 1.0 / 3, "33%"},
+                          Case{L"2", L"0", 0.005, ".50%"}, Case{L"1", L"1", 1.0, "100.0%"}}) {
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDIGITS, c.digits);
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_ILZERO, c.leadingZero);
+        EXPECT_EQ(NumberServices::percentText(c.fraction), c.shown);
+    }
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDIGITS, digits);
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_ILZERO, leadingZero);
+}
+#endif
 
 TEST(NumberServices, DecimalTextIsPlainDigits)
 {

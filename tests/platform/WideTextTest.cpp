@@ -1,4 +1,4 @@
-#include "platform/WideText.h"
+#include "platform/windows/WideText.h"
 
 #include <gtest/gtest.h>
 

@@ -4,12 +4,14 @@
 // short, is interrupted or throws at the moment a test chooses, while every
 // other call goes to the system. Installed for the lifetime of the object.
 
-#include "platform/SystemCalls.h"
+#include "platform/posix/SystemCalls.h"
 
 #include <cerrno>
 #include <map>
 #include <new>
 #include <stdexcept>
+#include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace testsupport {
@@ -17,7 +19,18 @@ namespace testsupport {
 class FaultyCalls : public tarvolin::SystemCalls
 {
 public:
-    enum class Call { open, read, write, copyFileRange, truncate, close };
+    enum class Call {
+        open,
+        read,
+        write,
+        copyFileRange,
+        truncate,
+        close,
+        readAt,
+        dataSync,
+        sync,
+        syncRange
+    };
     enum class Effect {
         fail,        // returns -1 with the error (a close still releases the descriptor)
         half,        // moves half the bytes asked for
@@ -54,6 +67,7 @@ public:
     }
     ssize_t write(int fd, const void* data, std::size_t count) override
     {
+        note("write", fd);
         if (const Fault* fault = hit(Call::write))
             return misbehave<ssize_t>(
                 *fault, count, [&](std::size_t n) { return SystemCalls::write(fd, data, n); });
@@ -72,6 +86,32 @@ public:
         const Fault* fault = hit(Call::truncate);
         return fault ? misbehave<int>(*fault, 0) : SystemCalls::truncate(fd, length);
     }
+    ssize_t readAt(int fd, void* buffer, std::size_t count, off_t offset) override
+    {
+        if (const Fault* fault = hit(Call::readAt))
+            return misbehave<ssize_t>(*fault, count, [&](std::size_t n) {
+                return SystemCalls::readAt(fd, buffer, n, offset);
+            });
+        return SystemCalls::readAt(fd, buffer, count, offset);
+    }
+    int dataSync(int fd) override
+    {
+        note("dataSync", fd);
+        const Fault* fault = hit(Call::dataSync);
+        return fault ? misbehave<int>(*fault, 0) : SystemCalls::dataSync(fd);
+    }
+    int sync(int fd) override
+    {
+        note("sync", fd);
+        const Fault* fault = hit(Call::sync);
+        return fault ? misbehave<int>(*fault, 0) : SystemCalls::sync(fd);
+    }
+    int syncRange(int fd, off_t offset, off_t length, unsigned flags) override
+    {
+        const Fault* fault = hit(Call::syncRange);
+        return fault ? misbehave<int>(*fault, 0)
+                     : SystemCalls::syncRange(fd, offset, length, flags);
+    }
     int close(int fd) override
     {
         const Fault* fault = hit(Call::close);
@@ -81,7 +121,22 @@ public:
         return misbehave<int>(*fault, 0);
     }
 
+    // What was written and flushed, in order: "write a.bin.000",
+    // "dataSync a.bin.000", "sync <folder>"; a test may add its own.
+    std::vector<std::string> log;
+
 private:
+    void note(const char* call, int fd)
+    {
+        char target[4096];
+        const ssize_t n =
+            ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), target, sizeof target);
+        const std::string path(target, n > 0 ? static_cast<std::size_t>(n) : 0);
+        const std::string entry = call + (" " + path.substr(path.find_last_of('/') + 1));
+        if (log.empty() || log.back() != entry)
+            log.push_back(entry);
+    }
+
     // The fault that this call of the kind meets, if any.
     const Fault* hit(Call call)
     {

@@ -14,7 +14,12 @@ namespace testsupport {
 class RecordingHost : public tarvolin::SplitHost
 {
 public:
-    void showNotice(const std::string& text) override { notices.push_back(text); }
+    void showNotice(const std::string& text) override
+    {
+        notices.push_back(text);
+        if (onNotice)
+            onNotice();
+    }
     void setProgressCaption(const std::string& text) override { captions.push_back(text); }
     void setProgressShare(double share, bool failed) override { shares.push_back({share, failed}); }
     void endProgress() override { ++progressEnds; }
@@ -32,6 +37,7 @@ public:
     int pumps = 0;
     // Called from the event pump with the number of pieces written so far.
     std::function<void(int)> onPump;
+    std::function<void()> onNotice;
 };
 
 } // namespace testsupport

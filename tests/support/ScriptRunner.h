@@ -14,6 +14,7 @@
 #include <iconv.h>
 #endif
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace testsupport {
@@ -33,8 +34,10 @@ class ScriptRunner
 {
 public:
     // Parses one line of the form COPY/B a/B+b/B target/B, with names either
-    // bare or in double quotes and %% standing for %.
-    static CopyCommand parseLine(const std::string& line)
+    // bare or in double quotes and %% standing for %. In code page 936 the
+    // interpreter reads the line a character at a time: the second byte of
+    // a GBK character (which may be "|" or "^") is no sign of its own.
+    static CopyCommand parseLine(const std::string& line, unsigned codePage = 0)
     {
         const std::string head = "COPY/B ";
         if (line.compare(0, head.size(), head) != 0)
@@ -42,7 +45,7 @@ public:
         std::size_t at = head.size();
         CopyCommand command;
         for (;;) {
-            command.sources.push_back(name(line, at));
+            command.sources.push_back(name(line, at, codePage));
             if (line.compare(at, 3, "/B+") == 0) {
                 at += 3;
                 continue;
@@ -50,7 +53,7 @@ public:
             expect(line, at, "/B ");
             break;
         }
-        command.target = name(line, at);
+        command.target = name(line, at, codePage);
         expect(line, at, "/B");
         if (at != line.size())
             throw std::runtime_error("text after the target: " + line);
@@ -80,7 +83,7 @@ public:
     static void run(const fs::path& folder, const std::string& script, unsigned codePage)
     {
         for (const std::string& line : splitLines(script)) {
-            const CopyCommand command = parseLine(line);
+            const CopyCommand command = parseLine(line, codePage);
             std::vector<fs::path> sources;
             for (const std::string& source : command.sources) {
                 sources.push_back(inFolder(folder, source, codePage));
@@ -140,7 +143,7 @@ private:
 #endif
     }
 
-    static std::string name(const std::string& line, std::size_t& at)
+    static std::string name(const std::string& line, std::size_t& at, unsigned codePage)
     {
         std::string raw;
         if (at < line.size() && line[at] == '"') {
@@ -154,8 +157,14 @@ private:
             raw = line.substr(at, end - at);
             // The interpreter ends a bare name at a blank or one of its
             // delimiters, joins at "+" and reads & ( ) ^ ! | < > itself.
-            if (raw.find_first_of(" \t,;=+&()^!|<>\"") != std::string::npos)
-                throw std::runtime_error("bare name the interpreter would cut or read: " + raw);
+            for (std::size_t i = 0; i < raw.size(); ++i) {
+                if (codePage == 936 && static_cast<unsigned char>(raw[i]) >= 0x81) {
+                    ++i;
+                    continue;
+                }
+                if (std::string_view(" \t,;=+&()^!|<>\"").find(raw[i]) != std::string_view::npos)
+                    throw std::runtime_error("bare name the interpreter would cut or read: " + raw);
+            }
             at = end;
         }
         std::string unescaped;

@@ -30,17 +30,25 @@ inline std::string toUtf8(const fs::path& path)
     return std::string(text.begin(), text.end());
 }
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A folder in memory where the system has one (Linux's /dev/shm), where
+// flushing to the device costs nothing; the temporary folder elsewhere.
+inline fs::path memoryFolder()
+{
+    std::error_code ignored;
+    return fs::is_directory("/dev/shm", ignored) ? fs::path("/dev/shm") : fs::temp_directory_path();
+}
+
+// A fresh folder under the system's temporary folder (or under base),
+// removed with everything in it.
 class TempDir
 {
 public:
-    TempDir()
+    explicit TempDir(const fs::path& base = fs::temp_directory_path())
     {
         std::random_device seed;
         std::mt19937_64 generator(seed());
         do {
-            m_path = fs::temp_directory_path() /
-                     ("tarvolin-test-" + std::to_string(generator() % 1000000000));
+            m_path = base / ("tarvolin-test-" + std::to_string(generator() % 1000000000));
         } while (!fs::create_directory(m_path));
     }
     ~TempDir()

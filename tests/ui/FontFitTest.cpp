@@ -7,7 +7,7 @@
 
 namespace {
 
-using tarvolin::FontFit;
+namespace FontFit = tarvolin::FontFit;
 namespace layout = tarvolin::layout;
 
 // A frame whose controls start 240 twips (16 pixels) below its top edge, a

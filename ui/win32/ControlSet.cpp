@@ -1,7 +1,7 @@
 #include "ui/win32/ControlSet.h"
 
-#include "platform/WideText.h"
 #include "platform/win32/DpiFunctions.h"
+#include "platform/windows/WideText.h"
 #include "ui/FontFit.h"
 #include "ui/win32/ChineseFont.h"
 

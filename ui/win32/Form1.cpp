@@ -1,10 +1,10 @@
 #include "ui/win32/Form1.h"
 
 #include "platform/Failure.h"
-#include "platform/WideText.h"
 #include "platform/win32/DpiFunctions.h"
 #include "platform/win32/Win32WindowServices.h"
 #include "platform/win32/WindowText.h"
+#include "platform/windows/WideText.h"
 #include "ui/PathShortening.h"
 #include "ui/win32/Form2.h"
 

@@ -14,7 +14,7 @@
 
 namespace {
 
-using tarvolin::QtTranslations;
+namespace QtTranslations = tarvolin::QtTranslations;
 
 // What the notice showed, read while it is open, then dismissed with its button.
 struct SeenNotice

@@ -9,7 +9,7 @@
 #include "ui/win32/Form1.h"
 #include "ui/win32/Form2.h"
 
-#include "platform/WideText.h"
+#include "platform/windows/WideText.h"
 
 #include <gtest/gtest.h>
 

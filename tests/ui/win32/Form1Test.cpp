@@ -4,7 +4,7 @@
 // notices. Runs under Wine on a virtual display, code page 936.
 
 #include "ui/win32/Form1.h"
-#include "platform/WideText.h"
+#include "platform/windows/WideText.h"
 #include "tests/support/LongTree.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/Win32TestWindow.h"

@@ -1,8 +1,8 @@
 #include "ui/qt/controls/DirListBox.h"
 
-#include "platform/FolderModel.h"
 #include "platform/qt/Drives.h"
 #include "platform/qt/NativeNames.h"
+#include "ui/FolderList.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -117,12 +117,12 @@ void DirListBox::refill()
 
     const QString root =
         m_drives != nullptr ? m_drives->rootOf(m_path) : QDir::toNativeSeparators(QDir::rootPath());
-    const std::vector<FolderModel::ListEntry> list =
-        FolderModel::folderList(NativeNames::native(root), m_nativePath);
-    for (const FolderModel::ListEntry& entry : list)
+    const std::vector<FolderList::ListEntry> list =
+        FolderList::folderList(NativeNames::native(root), m_nativePath);
+    for (const FolderList::ListEntry& entry : list)
         add(QString::fromStdString(entry.readable), entry.path, entry.level,
             entry.open ? openIcon : closedIcon);
-    setCurrentRow(static_cast<int>(FolderModel::openIndex(list)));
+    setCurrentRow(static_cast<int>(FolderList::openIndex(list)));
 }
 
 } // namespace tarvolin

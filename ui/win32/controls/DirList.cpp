@@ -1,11 +1,11 @@
 #include "ui/win32/controls/DirList.h"
 
 #include "platform/Failure.h"
-#include "platform/FolderModel.h"
-#include "platform/LongPath.h"
 #include "platform/SystemErrorText.h"
-#include "platform/WideText.h"
 #include "platform/win32/DpiFunctions.h"
+#include "platform/windows/LongPath.h"
+#include "platform/windows/WideText.h"
+#include "ui/FolderList.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -84,11 +84,11 @@ void DirList::setPath(const std::wstring& folder)
     m_path = full;
     m_entries.clear();
     const std::string root = utf8Text(full.substr(0, full.find(L'\\') + 1));
-    const std::vector<FolderModel::ListEntry> list = FolderModel::folderList(root, utf8Text(full));
-    for (const FolderModel::ListEntry& entry : list)
+    const std::vector<FolderList::ListEntry> list = FolderList::folderList(root, utf8Text(full));
+    for (const FolderList::ListEntry& entry : list)
         m_entries.push_back(
             {wideText(entry.path), wideText(entry.readable), entry.level, entry.open});
-    const size_t open = FolderModel::openIndex(list);
+    const size_t open = FolderList::openIndex(list);
 
     SendMessageW(m_list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(m_list, LB_RESETCONTENT, 0, 0);

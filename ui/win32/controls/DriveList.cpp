@@ -1,6 +1,6 @@
 #include "ui/win32/controls/DriveList.h"
 
-#include "platform/LongPath.h"
+#include "platform/windows/LongPath.h"
 
 #include <winnetwk.h>
 

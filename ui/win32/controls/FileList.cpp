@@ -1,7 +1,7 @@
 #include "ui/win32/controls/FileList.h"
 
 #include "platform/FolderModel.h"
-#include "platform/WideText.h"
+#include "platform/windows/WideText.h"
 
 namespace tarvolin {
 

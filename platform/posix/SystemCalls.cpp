@@ -1,6 +1,4 @@
-#include "platform/SystemCalls.h"
-
-#ifndef _WIN32
+#include "platform/posix/SystemCalls.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -46,6 +44,32 @@ int SystemCalls::truncate(int fd, off_t length)
     return ::ftruncate(fd, length);
 }
 
+ssize_t SystemCalls::readAt(int fd, void* buffer, std::size_t count, off_t offset)
+{
+    return ::pread(fd, buffer, count, offset);
+}
+
+int SystemCalls::dataSync(int fd)
+{
+    return ::fdatasync(fd);
+}
+
+int SystemCalls::sync(int fd)
+{
+    return ::fsync(fd);
+}
+
+int SystemCalls::syncRange(int fd, off_t offset, off_t length, unsigned flags)
+{
+#ifdef __linux__
+    return ::sync_file_range(fd, offset, length, flags);
+#else
+    (void)fd, (void)offset, (void)length, (void)flags;
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
 int SystemCalls::fileStatus(int fd, struct stat* info)
 {
     return ::fstat(fd, info);
@@ -67,5 +91,3 @@ void SystemCalls::install(SystemCalls* calls)
 }
 
 } // namespace tarvolin
-
-#endif

@@ -1,8 +1,6 @@
-#include "platform/LongPath.h"
+#include "platform/windows/LongPath.h"
 
-#ifdef _WIN32
-
-#include "platform/WideText.h"
+#include "platform/windows/WideText.h"
 
 #include <windows.h>
 
@@ -134,5 +132,3 @@ std::wstring LongPath::of(const std::string& utf8)
 }
 
 } // namespace tarvolin
-
-#endif

@@ -1,7 +1,5 @@
 #pragma once
 
-#ifndef _WIN32
-
 #include <cstddef>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -24,6 +22,14 @@ public:
     // kernel; both positions advance.
     virtual ssize_t copyFileRange(int in, int out, std::size_t count);
     virtual int truncate(int fd, off_t length);
+    // Reads up to count bytes from offset on, leaving the position as it is.
+    virtual ssize_t readAt(int fd, void* buffer, std::size_t count, off_t offset);
+    // Waits until the device holds fd's bytes (dataSync), or its bytes and
+    // entries too (sync: for a folder); syncRange starts or waits for the
+    // writing of a range as its flags say (sync_file_range).
+    virtual int dataSync(int fd);
+    virtual int sync(int fd);
+    virtual int syncRange(int fd, off_t offset, off_t length, unsigned flags);
     // What the system tells of the file behind fd (its device, number,
     // kind and length).
     virtual int fileStatus(int fd, struct stat* info);
@@ -37,5 +43,3 @@ public:
 };
 
 } // namespace tarvolin
-
-#endif

@@ -1,6 +1,5 @@
 #pragma once
 
-#ifdef _WIN32
 #include <string>
 #include <string_view>
 
@@ -12,4 +11,3 @@ std::wstring wideText(std::string_view utf8);
 std::string utf8Text(std::wstring_view wide);
 
 } // namespace tarvolin
-#endif

@@ -1,6 +1,5 @@
-#include "platform/WideText.h"
+#include "platform/windows/WideText.h"
 
-#ifdef _WIN32
 #include <windows.h>
 
 namespace tarvolin {
@@ -28,4 +27,3 @@ std::string utf8Text(std::wstring_view wide)
 }
 
 } // namespace tarvolin
-#endif

@@ -1,0 +1,75 @@
+#include "platform/FileServices.h"
+
+#include "platform/Failure.h"
+#include "platform/NameText.h"
+#include "platform/SystemErrorText.h"
+#include "platform/posix/SystemCalls.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <locale.h>
+#include <sys/stat.h>
+#include <wctype.h>
+
+namespace tarvolin {
+
+FileServices::detail::Lookup FileServices::detail::lookUp(const std::string& path)
+{
+    Lookup result;
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) {
+        result.error = errno;
+        return result;
+    }
+    result.isFolder = S_ISDIR(st.st_mode);
+    result.length = static_cast<std::int64_t>(st.st_size);
+    return result;
+}
+
+bool FileServices::sameName(const std::string& a, const std::string& b)
+{
+    // The pieces and the script are made for Windows, and for the disks
+    // that Linux shares with it (exFAT, FAT, NTFS): there names alike but
+    // for the case of their letters are one file.
+    if (a == b)
+        return true;
+    static const locale_t characters = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+    // Names that are not UTF-8 (GBK bytes) have only their ASCII letters folded.
+    const bool utf8 = NameText::isUtf8(a) && NameText::isUtf8(b);
+    const auto charactersOf = [&](const std::string& name) {
+        if (utf8)
+            return NameText::codePoints(name);
+        std::u32string bytes;
+        for (const char c : name)
+            bytes += static_cast<unsigned char>(c);
+        return bytes;
+    };
+    const auto upper = [&](char32_t c) -> char32_t {
+        if (c < 0x80)
+            return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
+        if (!utf8 || characters == nullptr)
+            return c;
+        return static_cast<char32_t>(::towupper_l(static_cast<wint_t>(c), characters));
+    };
+    const std::u32string x = charactersOf(a), y = charactersOf(b);
+    return std::equal(x.begin(), x.end(), y.begin(), y.end(),
+                      [&](char32_t p, char32_t q) { return upper(p) == upper(q); });
+}
+
+void FileServices::flushFolder(const std::string& folder)
+{
+    SystemCalls& calls = SystemCalls::current();
+    const int handle = calls.open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (handle < 0)
+        throw Failure(SystemErrorText::describe("无法打开文件夹", folder, errno));
+    int error = 0;
+    while (calls.sync(handle) != 0 && (error = errno) == EINTR)
+        error = 0;
+    calls.close(handle);
+    // A file system that keeps no folder to sync (EINVAL) writes names by itself.
+    if (error != 0 && error != EINVAL)
+        throw Failure(SystemErrorText::describe("无法把文件夹存到磁盘上", folder, error));
+}
+
+} // namespace tarvolin

@@ -1,0 +1,88 @@
+#include "platform/OutputFile.h"
+
+#include "platform/Failure.h"
+#include "platform/SystemErrorText.h"
+#include "platform/windows/LongPath.h"
+
+#include <windows.h>
+
+namespace tarvolin {
+
+namespace {
+
+OpenFile::Handle openForWriting(const std::string& path)
+{
+    HANDLE handle = CreateFileW(LongPath::of(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        throw Failure(
+            SystemErrorText::describe("无法创建文件", path, SystemErrorText::lastError()));
+    return handle;
+}
+
+// A file that another program holds open without write sharing fails to
+// open as shared; this tells whether that file is the source all the same.
+bool namesFile(const std::string& path, const OpenFile::Identity& file)
+{
+    const std::optional<OpenFile::Status> status = OpenFile::statusAt(path);
+    return status && status->identity == file;
+}
+
+} // namespace
+
+OpenFile::Handle OutputFile::openChecked(const std::string& path,
+                                         const std::optional<Identity>& keep)
+{
+    try {
+        return openForWriting(path);
+    } catch (const Failure&) {
+        if (keep && GetLastError() == ERROR_SHARING_VIOLATION && namesFile(path, *keep))
+            throwIsSource(path);
+        throw;
+    }
+}
+
+void OutputFile::startWriting(std::int64_t length)
+{
+    // The position is at the start: the end moves there.
+    if (length > 0 && !SetEndOfFile(handle()))
+        throw Failure(
+            SystemErrorText::describe("无法清空文件", path(), SystemErrorText::lastError()));
+}
+
+void OutputFile::startWriteBack(std::int64_t, std::int64_t)
+{
+    // Windows starts writing by itself; awaitWriteBack flushes in steps.
+}
+
+void OutputFile::awaitWriteBack(std::int64_t offset, std::int64_t length)
+{
+    // A flush writes every byte so far: once for each lag's worth of bytes.
+    constexpr std::int64_t together = std::int64_t{16} << 20;
+    if (offset + length - m_flushedUpTo < together)
+        return;
+    flush();
+    m_flushedUpTo = offset + length;
+}
+
+void OutputFile::flush()
+{
+    if (!FlushFileBuffers(handle()))
+        throwNotSaved(path(), SystemErrorText::lastError());
+}
+
+void OutputFile::dropCache()
+{
+    // The read-back opens the file past the cache instead.
+}
+
+void OutputFile::empty()
+{
+    LARGE_INTEGER start{};
+    if (!SetFilePointerEx(handle(), start, nullptr, FILE_BEGIN) || !SetEndOfFile(handle()))
+        throw Failure(
+            SystemErrorText::describe("无法清空文件", path(), SystemErrorText::lastError()));
+    flush();
+}
+
+} // namespace tarvolin
