@@ -428,6 +428,20 @@ TEST_F(SplitRun, SourceThatShrinksIsAFailureNotAZeroFilledPiece)
     EXPECT_FALSE(fs::exists(dir / "a.bin.BAT"));
 }
 
+// A file still being written (a download, a recording) is cut at the length
+// read at the start: its pieces would join into a shorter file.
+TEST_F(SplitRun, SourceThatGrowsIsAFailureWithNoScript)
+{
+    writeFile(dir / "a.bin", randomBytes(300));
+    host.onPump = [&](int pieces) {
+        if (pieces == 1)
+            fs::resize_file(dir / "a.bin", 400);
+    };
+    EXPECT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
+    expectErrorNotice({"a.bin", "在分割过程中变长了", "300", "400"});
+    EXPECT_FALSE(fs::exists(dir / "a.bin.BAT"));
+}
+
 #endif
 
 TEST_F(SplitRun, NeverWritesOverItsOwnSource)
