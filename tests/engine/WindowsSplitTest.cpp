@@ -100,8 +100,7 @@ TEST_F(WindowsSplit, PiecesOnAnotherVolumeAreReadBack)
     const std::string root = drive;
     DWORD here = 0, there = 0;
     GetVolumeInformationW(nullptr, nullptr, 0, &here, nullptr, nullptr, nullptr, 0);
-    GetVolumeInformationW(fromUtf8(root).c_str(), nullptr, 0, &there, nullptr, nullptr, nullptr,
-                          0);
+    GetVolumeInformationW(fromUtf8(root).c_str(), nullptr, 0, &there, nullptr, nullptr, nullptr, 0);
     if (here == there)
         GTEST_SKIP() << "the scratch drive has the same volume serial as the temporary folder";
     const std::string source = randomBytes(3 * 100000 + 123, 9);
@@ -110,7 +109,8 @@ TEST_F(WindowsSplit, PiecesOnAnotherVolumeAreReadBack)
     ASSERT_TRUE(completed()) << notice();
     EXPECT_EQ(host.captions.back(), "正在校验:" + root + "far.bin.003 100.00%");
     EXPECT_EQ(readFile(root + "far.bin.003"), source.substr(300000));
-    for (const char* name : {"far.bin.000", "far.bin.001", "far.bin.002", "far.bin.003", "far.bin.BAT"})
+    for (const char* name :
+         {"far.bin.000", "far.bin.001", "far.bin.002", "far.bin.003", "far.bin.BAT"})
         fs::remove(fromUtf8(root + name));
 }
 
