@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <new>
 
 namespace tarvolin {
 
@@ -19,11 +20,21 @@ public:
     // that cannot be allocated is a failure.
     void resize(std::size_t size);
 
+    // Aligned as reads past the system's cache need it (the read-back on Windows).
     char* data() { return m_data.get(); }
     std::size_t size() const { return m_size; }
 
+    static constexpr std::size_t alignment = 4096;
+
 private:
-    std::unique_ptr<char[]> m_data;
+    struct Release
+    {
+        void operator()(char* data) const
+        {
+            ::operator delete[](data, std::align_val_t{alignment});
+        }
+    };
+    std::unique_ptr<char[], Release> m_data;
     std::size_t m_size = 0;
     std::size_t m_capacity = 0;
 };

@@ -14,8 +14,11 @@ namespace tarvolin {
 
 namespace {
 
-// The read-back compares in two halves of the copy's buffer.
+// The read-back compares in two halves of the copy's buffer, each aligned
+// for reads past the system's cache.
 constexpr std::size_t compareStep = PieceCopier::step / 2;
+static_assert(compareStep % InputFile::alignment == 0 &&
+              PieceBuffer::alignment % InputFile::alignment == 0);
 
 [[noreturn]] void throwDiffers(const std::string& piece, std::int64_t offset)
 {
