@@ -57,9 +57,4 @@ std::string PiecePlan::suffix(std::int32_t index)
     return digits;
 }
 
-std::string PiecePlan::piecePath(const std::string& oname, std::int32_t index)
-{
-    return oname + "." + suffix(index);
-}
-
 } // namespace tarvolin

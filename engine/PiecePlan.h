@@ -6,7 +6,7 @@
 namespace tarvolin {
 
 // How one split cuts its source: how many pieces, how many bytes each holds
-// and what each piece file is called.
+// and the number each piece's name carries.
 class PiecePlan
 {
 public:
@@ -27,9 +27,6 @@ public:
 
     // The piece's zero-based number with at least three digits: "000", "001", ... "1000".
     static std::string suffix(std::int32_t index);
-
-    // oname, ".", and the suffix: D:\a\movie.avi gives D:\a\movie.avi.000 for index 1.
-    static std::string piecePath(const std::string& oname, std::int32_t index);
 
 private:
     std::int64_t m_fileLength;

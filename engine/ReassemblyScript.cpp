@@ -1,7 +1,6 @@
 #include "engine/ReassemblyScript.h"
 
-#include "engine/CheckedArithmetic.h"
-#include "platform/FileServices.h"
+#include "platform/Failure.h"
 #include "platform/NameText.h"
 #include "platform/NarrowEncoder.h"
 #include "platform/OutputFile.h"
@@ -107,20 +106,6 @@ constexpr std::string_view last = "/B";
 
 } // namespace
 
-std::string ReassemblyScript::bareName(const std::string& path)
-{
-    // Positions in the scan are 16-bit: a longer path cannot be scanned.
-    std::int16_t position = 0;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        if ((static_cast<unsigned char>(path[i]) & 0xC0) != 0x80)
-            position = checkedAdd(position, std::int16_t{1}, "路径最长只能有 32767 个字符");
-        if (FileServices::isSeparator(path[i]))
-            start = i + 1;
-    }
-    return path.substr(start);
-}
-
 void ReassemblyScript::checkTarget(const std::string& bare)
 {
     if (bare.empty())
@@ -214,9 +199,9 @@ std::string ReassemblyScript::encoded(const NarrowEncoder& encoding) const
 }
 
 void ReassemblyScript::write(const std::string& path, const std::string& bytes,
-                             std::optional<OpenFile::Identity> keep)
+                             std::optional<OpenFile::Identity> keep, const OutputFile::Check& check)
 {
-    OutputFile script(path, keep);
+    OutputFile script(path, keep, check);
     try {
         script.write(bytes.data(), bytes.size());
         script.flush();
@@ -229,7 +214,7 @@ void ReassemblyScript::write(const std::string& path, const std::string& bytes,
             if (script.isOpen())
                 script.empty();
             else
-                OutputFile(path, keep).flush();
+                OutputFile(path, keep, check).flush();
         } catch (const Failure&) {
         }
         throw;

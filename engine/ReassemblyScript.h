@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/OpenFile.h"
+#include "platform/OutputFile.h"
 
 #include <optional>
 #include <string>
@@ -22,10 +23,6 @@ class ReassemblyScript
 public:
     // The longest line the command interpreter reads, without its CR LF.
     static constexpr std::size_t maxLineLength = 8191;
-
-    // The part of path behind its last separator; a path without one is its
-    // own bare name. A path of more than 32767 characters is an overflow.
-    static std::string bareName(const std::string& path);
 
     // Refuses a target name that the script cannot carry: an empty one, and
     // one with a character that would end the line, start another command,
@@ -60,11 +57,13 @@ public:
     // failure that quotes the name.
     std::string encoded(const NarrowEncoder& encoding) const;
 
-    // Creates (or empties) the file at path, never the file keep, writes
-    // bytes into it and waits until the device holds them. A script that
-    // cannot be written whole is left empty: a cut line would join wrongly.
+    // Creates (or empties) the file at path, never the file keep nor one
+    // that check refuses, writes bytes into it and waits until the device
+    // holds them. A script that cannot be written whole is left empty: a cut
+    // line would join wrongly.
     static void write(const std::string& path, const std::string& bytes,
-                      std::optional<OpenFile::Identity> keep = std::nullopt);
+                      std::optional<OpenFile::Identity> keep = std::nullopt,
+                      const OutputFile::Check& check = {});
 
 private:
     std::vector<std::string> m_pieces; // already quoted

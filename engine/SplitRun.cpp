@@ -4,8 +4,9 @@
 #include "engine/PieceCopier.h"
 #include "engine/PiecePlan.h"
 #include "engine/ReassemblyScript.h"
-#include "engine/RunningSplit.h"
+#include "engine/SplitFileGuard.h"
 #include "engine/SplitHost.h"
+#include "engine/SplitOutputs.h"
 #include "platform/DiskSpace.h"
 #include "platform/Failure.h"
 #include "platform/FileServices.h"
@@ -14,6 +15,7 @@
 #include "platform/NumberServices.h"
 #include "platform/OpenFile.h"
 #include "platform/OutputFile.h"
+#include "platform/PathName.h"
 
 #include <algorithm>
 #include <new>
@@ -41,27 +43,17 @@ std::string completionNotice(std::int32_t count, const std::string& scriptPath)
            "朋友，请妥善保存分割后的文件——一个也不能少哦！";
 }
 
-// The script for the plan's pieces, checked and encoded before the first
+// The script for the outputs' pieces, checked and encoded before the first
 // piece is written: a name the script cannot carry, or its code page cannot
 // hold, then costs nothing.
-std::string scriptFor(const PiecePlan& plan, const std::string& oname)
+std::string scriptFor(const SplitOutputs& outputs)
 {
-    const std::string target = ReassemblyScript::bareName(oname);
-    ReassemblyScript::checkTarget(target);
+    ReassemblyScript::checkTarget(outputs.bareName());
     ReassemblyScript script;
-    for (std::int32_t i = 1; i <= plan.count(); ++i)
-        script.addPiece(ReassemblyScript::bareName(PiecePlan::piecePath(oname, i)));
-    script.setTarget(target);
+    for (std::int32_t i = 1; i <= outputs.count(); ++i)
+        script.addPiece(outputs.pieceName(i));
+    script.setTarget(outputs.bareName());
     return script.encoded(NarrowEncoder::forScript());
-}
-
-// The folder that receives the pieces: oname's path up to its bare name,
-// the current folder where it has none.
-std::string folderOf(const std::string& oname)
-{
-    const std::string folder =
-        oname.substr(0, oname.size() - ReassemblyScript::bareName(oname).size());
-    return folder.empty() ? "." : folder;
 }
 
 // Refuses, before anything is written, an output in the source's folder
@@ -71,31 +63,18 @@ std::string folderOf(const std::string& oname)
 // file system tells two identities for the two names (exFAT through FUSE
 // does), which the check of each output against the source's identity
 // cannot see.
-void checkNotTheSourceByName(const std::string& sfile, const PiecePlan& plan,
-                             const std::string& oname, const std::string& folder)
+void checkNotTheSourceByName(const std::string& sfile, const SplitOutputs& outputs)
 {
-    const std::optional<OpenFile::Status> sourceFolder = OpenFile::statusAt(folderOf(sfile));
-    const std::optional<OpenFile::Status> outputFolder = OpenFile::statusAt(folder);
-    if (!sourceFolder || !outputFolder || !(sourceFolder->identity == outputFolder->identity))
+    const std::optional<OpenFile::Status> sourceFolder =
+        OpenFile::statusAt(PathName::folderOf(sfile));
+    if (!sourceFolder || !outputs.folderIdentity() ||
+        !(sourceFolder->identity == *outputs.folderIdentity()))
         return;
-    // The one output that could bear the source's name: by its suffix.
-    const std::string name = ReassemblyScript::bareName(sfile);
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string::npos)
+    const std::string name = PathName::bareName(sfile);
+    const std::optional<std::string> output = outputs.outputNamed(name);
+    if (!output)
         return;
-    const std::string suffix = name.substr(dot + 1);
-    std::optional<std::string> output;
-    if (FileServices::sameName(suffix, "BAT")) {
-        output = oname + ".BAT";
-    } else if (!suffix.empty() && suffix.size() <= 5 &&
-               suffix.find_first_not_of("0123456789") == std::string::npos) {
-        const std::int32_t index = std::stoi(suffix) + 1;
-        if (index <= plan.count() && PiecePlan::suffix(index) == suffix)
-            output = PiecePlan::piecePath(oname, index);
-    }
-    if (!output || !FileServices::sameName(ReassemblyScript::bareName(*output), name))
-        return;
-    const bool sameBytes = ReassemblyScript::bareName(*output) == name;
+    const bool sameBytes = PathName::bareName(*output) == name;
     throw Failure("“" + *output + "”就是被分割文件本身" +
                   (sameBytes ? "" : "（文件名只是大小写不同）") + "，不能用分割后的文件覆盖它");
 }
@@ -110,9 +89,10 @@ std::int64_t roundedUp(std::int64_t bytes, std::int64_t block)
 // they are emptied, against the room free to this user. Pieces beside the
 // source on a file system that shares blocks between files may need no room
 // of their own: there the disk tells when it is full.
-void checkRoom(const PiecePlan& plan, const std::string& oname, const std::string& scriptPath,
-               std::size_t scriptSize, const std::string& folder, bool elsewhere)
+void checkRoom(const PiecePlan& plan, const SplitOutputs& outputs, std::size_t scriptSize,
+               bool elsewhere)
 {
+    const std::string& folder = outputs.folder();
     const std::optional<DiskSpace::Room> room = DiskSpace::roomAt(folder);
     if (!room || (room->sharesBlocks && !elsewhere))
         return;
@@ -127,8 +107,8 @@ void checkRoom(const PiecePlan& plan, const std::string& oname, const std::strin
             needed -= older->allocated;
     };
     for (std::int32_t i = 1; i <= count; ++i)
-        giveBack(PiecePlan::piecePath(oname, i));
-    giveBack(scriptPath);
+        giveBack(outputs.piecePath(i));
+    giveBack(outputs.scriptPath());
     if (needed > room->available)
         throw Failure("磁盘空间不足：分割需要 " + std::to_string(needed) + " 字节，“" + folder +
                       "”所在的磁盘只有 " + std::to_string(room->available) + " 字节可用");
@@ -160,28 +140,32 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
     double share = 0; // of the run done, as the caption last showed it
     std::optional<std::string> failure;
     try {
-        const std::int64_t fileLength = FileServices::fileLength(sfile);
+        if (sfile.empty())
+            throw Failure("没有指定要分割的文件");
+        // The length is the open file's, whatever the name meanwhile names.
+        InputFile source(sfile);
+        const std::int64_t fileLength = source.length();
         if (!(fileLength > checkedAdd(splitsize, std::int32_t{1}, pieceSizeLimit))) {
             host.showNotice(tooSmallNotice);
             return false;
         }
 
-        InputFile source(sfile);
         const OpenFile::Identity sourceIdentity = source.identity();
         const PiecePlan plan(fileLength, splitsize);
-        const std::string scriptText = scriptFor(plan, oname);
-        const RunningSplit running(sourceIdentity, oname, plan.count());
-        const std::string scriptPath = oname + ".BAT";
-        const std::string folder = folderOf(oname);
+        const SplitOutputs outputs(oname, plan.count());
+        const std::string scriptText = scriptFor(outputs);
+        SplitFileGuard guard(sourceIdentity, outputs);
+        const OutputFile::Check checkOutput = guard.outputCheck();
+        const std::string& scriptPath = outputs.scriptPath();
         // Pieces on another disk than the source's are read back from it.
-        const std::optional<OpenFile::Status> destination = OpenFile::statusAt(folder);
-        const bool elsewhere = destination && destination->identity.volume != sourceIdentity.volume;
-        checkNotTheSourceByName(sfile, plan, oname, folder);
-        checkRoom(plan, oname, scriptPath, scriptText.size(), folder, elsewhere);
+        const bool elsewhere =
+            outputs.folderIdentity() && outputs.folderIdentity()->volume != sourceIdentity.volume;
+        checkNotTheSourceByName(sfile, outputs);
+        checkRoom(plan, outputs, scriptText.size(), elsewhere);
         // From the first piece on, an older script would join old and new
         // pieces: emptied now, it joins nothing until this run writes its own.
         if (OpenFile::statusAt(scriptPath))
-            ReassemblyScript::write(scriptPath, {}, sourceIdentity);
+            ReassemblyScript::write(scriptPath, {}, sourceIdentity, checkOutput);
 
         PieceCopier copier(host, buffer);
         // What is done, with the share of the piece at hand, over the whole.
@@ -191,14 +175,14 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
         };
         for (std::int32_t i = 1; i <= plan.count();
              i = checkedAdd(i, std::int32_t{1}, "分割文件的序号最大只能是 2147483647")) {
-            const std::string piecePath = PiecePlan::piecePath(oname, i);
+            const std::string piecePath = outputs.piecePath(i);
             const auto showCopied = [&](double piecesDone) {
                 share = piecesDone / static_cast<double>(plan.count());
                 showProgress("正在处理:", piecePath, share);
                 host.setProgressShare(share, false);
             };
             const std::int32_t size = plan.pieceSize(i);
-            OutputFile piece(piecePath, sourceIdentity);
+            OutputFile piece(piecePath, sourceIdentity, checkOutput);
             copier.copy(source, piece, size, [&](std::int64_t copied) {
                 showCopied(i - 1 + static_cast<double>(copied) / static_cast<double>(size));
             });
@@ -215,7 +199,7 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
         if (elsewhere) {
             std::int64_t checked = 0;
             for (std::int32_t i = 1; i <= plan.count(); ++i) {
-                const std::string piecePath = PiecePlan::piecePath(oname, i);
+                const std::string piecePath = outputs.piecePath(i);
                 const std::int32_t size = plan.pieceSize(i);
                 const auto showChecked = [&](std::int64_t done) {
                     showProgress("正在校验:", piecePath,
@@ -232,13 +216,13 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
         }
         source.close();
 
-        ReassemblyScript::write(scriptPath, scriptText, sourceIdentity);
+        ReassemblyScript::write(scriptPath, scriptText, sourceIdentity, checkOutput);
         try {
-            FileServices::flushFolder(folder);
+            FileServices::flushFolder(outputs.folder());
         } catch (const Failure&) {
             // A run that reports a failure leaves no script that joins.
             try {
-                ReassemblyScript::write(scriptPath, {}, sourceIdentity);
+                ReassemblyScript::write(scriptPath, {}, sourceIdentity, checkOutput);
             } catch (const Failure&) {
             }
             throw;

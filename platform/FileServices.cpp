@@ -7,14 +7,17 @@ namespace tarvolin {
 
 std::int64_t FileServices::fileLength(const std::string& path)
 {
-    if (path.empty())
-        throw Failure("没有指定要分割的文件");
     const detail::Lookup found = detail::lookUp(path);
     if (found.error != 0)
         throw Failure(SystemErrorText::describe("无法读取文件长度", path, found.error));
     if (found.isFolder)
-        throw Failure("“" + path + "”是一个文件夹，不是文件");
+        throwIsFolder(path);
     return found.length;
+}
+
+void FileServices::throwIsFolder(const std::string& path)
+{
+    throw Failure("“" + path + "”是一个文件夹，不是文件");
 }
 
 std::int64_t FileServices::fullLength(const std::string& path)

@@ -10,26 +10,12 @@ namespace tarvolin {
 // whose description names the file.
 namespace FileServices {
 
-#ifdef _WIN32
-inline constexpr char separator = '\\';
-#else
-inline constexpr char separator = '/';
-#endif
-
-// True for every character that separates the parts of a path: "/" too
-// on Windows, whose file system takes both.
-constexpr bool isSeparator(char c)
-{
-#ifdef _WIN32
-    return c == '\\' || c == '/';
-#else
-    return c == '/';
-#endif
-}
-
 // The file's length in bytes, files of any size alike. Fails when the
 // file does not exist, cannot be reached or is a folder.
 std::int64_t fileLength(const std::string& path);
+
+// The failure of a file operation on a folder.
+[[noreturn]] void throwIsFolder(const std::string& path);
 
 // The same length, or -1 when it cannot be read.
 std::int64_t fullLength(const std::string& path);

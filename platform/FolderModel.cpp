@@ -1,6 +1,5 @@
 #include "platform/FolderModel.h"
 
-#include "platform/FileServices.h"
 #include "platform/NameText.h"
 
 #include <algorithm>
@@ -46,13 +45,6 @@ std::vector<FolderModel::Entry> FolderModel::files(const std::string& folder)
 std::vector<FolderModel::Entry> FolderModel::subfolders(const std::string& folder)
 {
     return entries(folder, detail::Kind::Folders);
-}
-
-std::string FolderModel::join(const std::string& folder, const std::string& name)
-{
-    if (!folder.empty() && folder.back() == FileServices::separator)
-        return folder + name;
-    return folder + FileServices::separator + name;
 }
 
 } // namespace tarvolin

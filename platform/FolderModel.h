@@ -31,9 +31,6 @@ std::vector<Entry> files(const std::string& folder);
 // The subfolders of folder (and links to folders), in the same order.
 std::vector<Entry> subfolders(const std::string& folder);
 
-// folder and name joined by exactly one separator.
-std::string join(const std::string& folder, const std::string& name);
-
 namespace detail {
 
 enum class Kind { Files, Folders };

@@ -26,6 +26,10 @@ public:
     // Opens path for reading; throws a Failure when it cannot.
     explicit InputFile(const std::string& path, Caching caching = Caching::normal);
 
+    // The open file's length in bytes, files of any size alike. A folder is
+    // a failure, as is a length the system cannot tell.
+    std::int64_t length() const;
+
     // Reads exactly count bytes at the current position into buffer. Fewer
     // bytes (the file became shorter since its length was taken) are a
     // failure, as is any read error.

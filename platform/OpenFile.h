@@ -1,5 +1,6 @@
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,7 +19,7 @@ public:
     {
         std::uint64_t volume = 0;
         std::uint64_t index = 0;
-        bool operator==(const Identity&) const = default;
+        auto operator<=>(const Identity&) const = default;
     };
 
 #ifdef _WIN32
@@ -50,6 +51,7 @@ public:
         bool regular = false; // a file of bytes: no folder, pipe or device
         std::int64_t length = 0;
         std::int64_t allocated = 0; // the room the file takes on its disk
+        bool folder = false;
     };
 
     // The status of the file behind any open handle; none when the system

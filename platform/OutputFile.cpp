@@ -20,8 +20,8 @@ void OutputFile::throwNotSaved(const std::string& path, int code)
     throw Failure(SystemErrorText::describe("无法把文件存到磁盘上", path, code));
 }
 
-OutputFile::OutputFile(const std::string& path, std::optional<Identity> keep)
-    : OpenFile(openChecked(path, keep), path)
+OutputFile::OutputFile(const std::string& path, std::optional<Identity> keep, const Check& check)
+    : OpenFile(openChecked(path, keep, check), path)
 {
     const std::optional<Status> status = statusOf(handle());
     if (!status)
@@ -31,6 +31,8 @@ OutputFile::OutputFile(const std::string& path, std::optional<Identity> keep)
         throwNotRegular(path);
     if (keep && status->identity == *keep)
         throwIsSource(path);
+    if (check)
+        check(path, status->identity);
     startWriting(status->length);
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace tarvolin {
@@ -18,7 +19,12 @@ public:
     // `keep` however path spells it (a link, another way to the same
     // folder). A symbolic link to a regular file is followed. Throws a
     // Failure that names path when it cannot or must not write there.
-    explicit OutputFile(const std::string& path, std::optional<Identity> keep = std::nullopt);
+    //
+    // A check, where given, sees the identity of the opened file before it
+    // changes and may refuse it by throwing.
+    using Check = std::function<void(const std::string& path, const Identity& file)>;
+    explicit OutputFile(const std::string& path, std::optional<Identity> keep = std::nullopt,
+                        const Check& check = {});
 
     // Writes all count bytes at the current end; any shortfall (a full disk,
     // the size limit of the file) is a failure.
@@ -47,8 +53,10 @@ public:
 private:
     // Opens path for writing without emptying it and without waiting (a pipe
     // with no reader would block the window for good), in the system's own
-    // way; refuses the file keep where the system tells it apart already.
-    static Handle openChecked(const std::string& path, const std::optional<Identity>& keep);
+    // way; refuses the file keep, and what check refuses, where the system
+    // tells them apart already.
+    static Handle openChecked(const std::string& path, const std::optional<Identity>& keep,
+                              const Check& check);
 
     // Empties the opened regular file, length bytes long until now, and
     // readies it for the writes.

@@ -1,8 +1,8 @@
 #include "ui/FolderList.h"
 
-#include "platform/FileServices.h"
 #include "platform/FolderModel.h"
 #include "platform/NameText.h"
+#include "platform/PathName.h"
 
 #include <algorithm>
 
@@ -22,10 +22,10 @@ std::vector<FolderList::ListEntry> FolderList::folderList(const std::string& roo
     const std::string below = folder.size() > root.size() ? folder.substr(root.size()) : "";
     std::string path = root;
     for (size_t start = 0; start < below.size();) {
-        const size_t end = std::min(below.find(FileServices::separator, start), below.size());
+        const size_t end = std::min(below.find(PathName::separator, start), below.size());
         if (end > start) {
             const std::string name = below.substr(start, end - start);
-            path = FolderModel::join(path, name);
+            path = PathName::join(path, name);
             list.push_back({path, NameText::readable(name), static_cast<int>(list.size()), true});
         }
         start = end + 1;
@@ -33,7 +33,7 @@ std::vector<FolderList::ListEntry> FolderList::folderList(const std::string& roo
     const int level = static_cast<int>(list.size());
     for (FolderModel::Entry& entry : FolderModel::subfolders(folder))
         list.push_back(
-            {FolderModel::join(folder, entry.native), std::move(entry.readable), level, false});
+            {PathName::join(folder, entry.native), std::move(entry.readable), level, false});
     return list;
 }
 

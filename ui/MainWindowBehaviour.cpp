@@ -4,6 +4,7 @@
 #include "platform/FileServices.h"
 #include "platform/NameText.h"
 #include "platform/NumberServices.h"
+#include "platform/PathName.h"
 #include "ui/MainWindowView.h"
 
 #include <exception>
@@ -27,7 +28,7 @@ std::string withNativeFolders(const std::string& text, const std::vector<std::st
     std::string native, shown;
     for (const std::string& folder : folders) {
         for (std::size_t end = 0; end < folder.size(); ++end) {
-            if (!FileServices::isSeparator(folder[end]))
+            if (!PathName::isSeparator(folder[end]))
                 continue;
             const std::string part = folder.substr(0, end + 1);
             const std::string readable = NameText::readable(part);
@@ -73,13 +74,8 @@ void MainWindowBehaviour::File1_Click()
         return;
     const std::string folder = m_view.dir1Path();
     const std::string name = m_view.file1FileName();
-    if (folder.empty() || folder.back() != FileServices::separator) {
-        m_view.setLab1Caption(folder + FileServices::separator + name);
-        m_view.setText2(folder + FileServices::separator);
-    } else {
-        m_view.setLab1Caption(folder + name);
-        m_view.setText2(folder);
-    }
+    m_view.setLab1Caption(PathName::join(folder, name));
+    m_view.setText2(PathName::join(folder, ""));
     m_view.setLab1ToolTip(lengthToolTip(FileServices::fullLength(m_view.lab1Caption())));
 }
 
@@ -114,7 +110,7 @@ void MainWindowBehaviour::Command3_Click()
         const std::string sfile = m_view.lab1Caption();
         const std::string sizeText = m_view.text1();
         const std::string folder = withNativeFolders(
-            m_view.text2(), {m_view.lab1Caption(), m_view.dir1Path() + FileServices::separator});
+            m_view.text2(), {m_view.lab1Caption(), m_view.dir1Path() + PathName::separator});
         const std::string name = m_view.file1FileName();
         const std::string oname = folder + name;
         const std::optional<std::int32_t> splitsize = NumberServices::numberFromText(sizeText);

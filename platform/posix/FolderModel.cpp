@@ -1,5 +1,7 @@
 #include "platform/FolderModel.h"
 
+#include "platform/PathName.h"
+
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -17,7 +19,7 @@ std::vector<std::string> FolderModel::detail::names(const std::string& folder, K
             continue;
         // The entry's own kind, or what a link leads to; dangling links go.
         struct stat info;
-        if (::stat(FolderModel::join(folder, name).c_str(), &info) != 0)
+        if (::stat(PathName::join(folder, name).c_str(), &info) != 0)
             continue;
         if (kind == Kind::Files ? S_ISREG(info.st_mode) : S_ISDIR(info.st_mode))
             names.push_back(name);

@@ -7,14 +7,23 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace tarvolin {
 
 OpenFile::Handle InputFile::openForReading(const std::string& path, Caching)
 {
-    const int handle = SystemCalls::current().open(path.c_str(), O_RDONLY | O_CLOEXEC, 0);
+    // Opened without waiting: a pipe with no writer would block the window
+    // for good. From here on reads wait as usual.
+    const int handle =
+        SystemCalls::current().open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
     if (handle < 0)
         throw Failure(SystemErrorText::describe("无法打开文件", path, errno));
+    if (::fcntl(handle, F_SETFL, 0) != 0) {
+        const int error = errno;
+        ::close(handle);
+        throw Failure(SystemErrorText::describe("无法打开文件", path, error));
+    }
     // Read strictly in order: the system reads ahead twice as far.
     ::posix_fadvise(handle, 0, 0, POSIX_FADV_SEQUENTIAL);
     return handle;

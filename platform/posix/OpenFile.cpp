@@ -17,7 +17,7 @@ OpenFile::Status statusFrom(const struct stat& info)
     return OpenFile::Status{OpenFile::Identity{static_cast<std::uint64_t>(info.st_dev),
                                                static_cast<std::uint64_t>(info.st_ino)},
                             S_ISREG(info.st_mode), static_cast<std::int64_t>(info.st_size),
-                            static_cast<std::int64_t>(info.st_blocks) * 512};
+                            static_cast<std::int64_t>(info.st_blocks) * 512, S_ISDIR(info.st_mode)};
 }
 
 } // namespace

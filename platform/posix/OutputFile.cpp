@@ -9,7 +9,8 @@
 
 namespace tarvolin {
 
-OpenFile::Handle OutputFile::openChecked(const std::string& path, const std::optional<Identity>&)
+OpenFile::Handle OutputFile::openChecked(const std::string& path, const std::optional<Identity>&,
+                                         const Check&)
 {
     const int handle = SystemCalls::current().open(
         path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);

@@ -1,4 +1,5 @@
 #include "platform/FolderModel.h"
+#include "platform/PathName.h"
 
 #include "platform/windows/LongPath.h"
 #include "platform/windows/WideText.h"
@@ -12,7 +13,7 @@ std::vector<std::string> FolderModel::detail::names(const std::string& folder, K
     std::vector<std::string> names;
     WIN32_FIND_DATAW found;
     const HANDLE search = FindFirstFileExW(
-        LongPath::of(FolderModel::join(folder, "*")).c_str(), FindExInfoBasic, &found,
+        LongPath::of(PathName::join(folder, "*")).c_str(), FindExInfoBasic, &found,
         kind == Kind::Folders ? FindExSearchLimitToDirectories : FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE)
         return names;

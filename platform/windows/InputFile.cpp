@@ -1,6 +1,7 @@
 #include "platform/InputFile.h"
 
 #include "platform/Failure.h"
+#include "platform/FileServices.h"
 #include "platform/SystemErrorText.h"
 #include "platform/windows/LongPath.h"
 
@@ -19,9 +20,13 @@ OpenFile::Handle InputFile::openForReading(const std::string& path, Caching cach
         LongPath::of(path).c_str(), GENERIC_READ,
         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
         caching == Caching::bypass ? FILE_FLAG_NO_BUFFERING : FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        throw Failure(
-            SystemErrorText::describe("无法打开文件", path, SystemErrorText::lastError()));
+    if (handle == INVALID_HANDLE_VALUE) {
+        const int error = SystemErrorText::lastError();
+        // A folder opens only for its entries: say what it is.
+        if (FileServices::detail::lookUp(path).isFolder)
+            FileServices::throwIsFolder(path);
+        throw Failure(SystemErrorText::describe("无法打开文件", path, error));
+    }
     return handle;
 }
 

@@ -41,7 +41,7 @@ std::optional<OpenFile::Status> OpenFile::statusOf(Handle handle)
                            (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow},
                   GetFileType(handle) == FILE_TYPE_DISK &&
                       (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0,
-                  length, allocated};
+                  length, allocated, (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
 }
 
 std::optional<OpenFile::Status> OpenFile::statusAt(const std::string& path)

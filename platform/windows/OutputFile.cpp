@@ -20,24 +20,25 @@ OpenFile::Handle openForWriting(const std::string& path)
     return handle;
 }
 
-// A file that another program holds open without write sharing fails to
-// open as shared; this tells whether that file is the source all the same.
-bool namesFile(const std::string& path, const OpenFile::Identity& file)
-{
-    const std::optional<OpenFile::Status> status = OpenFile::statusAt(path);
-    return status && status->identity == file;
-}
-
 } // namespace
 
 OpenFile::Handle OutputFile::openChecked(const std::string& path,
-                                         const std::optional<Identity>& keep)
+                                         const std::optional<Identity>& keep, const Check& check)
 {
     try {
         return openForWriting(path);
     } catch (const Failure&) {
-        if (keep && GetLastError() == ERROR_SHARING_VIOLATION && namesFile(path, *keep))
-            throwIsSource(path);
+        // A file that another program (or this one: the source of a split)
+        // holds open without write sharing fails to open as shared; what it
+        // is tells the clearer failure.
+        if (GetLastError() != ERROR_SHARING_VIOLATION)
+            throw;
+        if (const std::optional<Status> status = statusAt(path)) {
+            if (keep && status->identity == *keep)
+                throwIsSource(path);
+            if (check)
+                check(path, status->identity);
+        }
         throw;
     }
 }

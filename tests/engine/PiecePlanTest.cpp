@@ -83,9 +83,8 @@ TEST(PiecePlan, ZeroSizeIsADivisionByZero)
     }
 }
 
-TEST(PiecePlan, NamesCarryTheZeroBasedNumberWithAtLeastThreeDigits)
+TEST(PiecePlan, SuffixIsTheZeroBasedNumberWithAtLeastThreeDigits)
 {
-    EXPECT_EQ(PiecePlan::piecePath("D:\\a\\movie.avi", 1), "D:\\a\\movie.avi.000");
     EXPECT_EQ(PiecePlan::suffix(2), "001");
     EXPECT_EQ(PiecePlan::suffix(1000), "999");
     EXPECT_EQ(PiecePlan::suffix(1001), "1000");

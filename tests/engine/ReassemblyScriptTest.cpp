@@ -27,29 +27,6 @@ ReassemblyScript scriptFor(const std::string& target, int pieces)
 
 const NarrowEncoder gbk(936);
 
-TEST(ReassemblyScript, BareNameIsWhatFollowsTheLastSeparator)
-{
-#ifdef _WIN32
-    EXPECT_EQ(ReassemblyScript::bareName("D:\\a\\movie.avi.000"), "movie.avi.000");
-    EXPECT_EQ(ReassemblyScript::bareName("Z:\\a.bin"), "a.bin");
-    EXPECT_EQ(ReassemblyScript::bareName("D:\\a\\"), "");
-    EXPECT_EQ(ReassemblyScript::bareName("D:/out/x.bin"), "x.bin"); // "/" separates too
-    EXPECT_EQ(ReassemblyScript::bareName("D:\\out/"), "");
-#else
-    EXPECT_EQ(ReassemblyScript::bareName("/a/b/movie.avi.000"), "movie.avi.000");
-    EXPECT_EQ(ReassemblyScript::bareName("/a/b/"), "");
-    EXPECT_EQ(ReassemblyScript::bareName("C:a\\b.bin"), "C:a\\b.bin"); // only "/" separates here
-#endif
-    EXPECT_EQ(ReassemblyScript::bareName("movie.avi"), "movie.avi");
-    EXPECT_NO_THROW(ReassemblyScript::bareName(std::string(32767, 'x')));
-    EXPECT_THROW(ReassemblyScript::bareName(std::string(32768, 'x')), Failure);
-    // Characters, not bytes: 32767 Chinese characters are 98301 bytes.
-    std::string chinese;
-    for (int i = 0; i < 32767; ++i)
-        chinese += "文";
-    EXPECT_NO_THROW(ReassemblyScript::bareName(chinese));
-}
-
 TEST(ReassemblyScript, ShortJoinIsTheOneClassicLine)
 {
     const auto lines = scriptFor("movie.avi", 3).lines();

@@ -907,6 +907,16 @@ TEST_F(SplitRun, HostileOutputsAreRefusedWithoutHanging)
     ::alarm(0);
 }
 
+// The source is opened before its length is taken: a pipe must not block.
+TEST_F(SplitRun, PipeAsTheSourceIsTooSmallWithoutHanging)
+{
+    ::alarm(60);
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(split(dir / "pipe", 100, dir / "pipe"));
+    EXPECT_EQ(host.notices, std::vector<std::string>{tooSmall});
+    ::alarm(0);
+}
+
 TEST_F(SplitRun, LongChineseAndOddNamesSplitOrAreRefusedClearly)
 {
     // A 300-character path of Chinese folders and an 80-character name

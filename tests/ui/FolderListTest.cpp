@@ -3,7 +3,7 @@
 
 #include "ui/FolderList.h"
 
-#include "platform/FolderModel.h"
+#include "platform/PathName.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -13,16 +13,16 @@
 namespace {
 
 namespace FolderList = tarvolin::FolderList;
-namespace FolderModel = tarvolin::FolderModel;
+namespace PathName = tarvolin::PathName;
 using testsupport::TempDir;
 namespace fs = std::filesystem;
 
 TEST(FolderListTest, FolderListIsTheWayDownThenTheSubfolders)
 {
     TempDir dir;
-    const std::string open = FolderModel::join(dir / "外层", "inner");
+    const std::string open = PathName::join(dir / "外层", "inner");
     for (const char* name : {"zeta", "Alpha"})
-        fs::create_directories(testsupport::fromUtf8(FolderModel::join(open, name)));
+        fs::create_directories(testsupport::fromUtf8(PathName::join(open, name)));
 
     const std::string root = testsupport::toUtf8(dir.path().root_path());
     const std::vector<FolderList::ListEntry> list = FolderList::folderList(root, open);
@@ -46,7 +46,7 @@ TEST(FolderListTest, FolderListIsTheWayDownThenTheSubfolders)
     EXPECT_EQ(FolderList::openIndex(list), names.size());
     const FolderList::ListEntry& alpha = list[names.size() + 1];
     EXPECT_EQ(alpha.readable, "Alpha");
-    EXPECT_EQ(alpha.path, FolderModel::join(open, "Alpha"));
+    EXPECT_EQ(alpha.path, PathName::join(open, "Alpha"));
     EXPECT_EQ(alpha.level, static_cast<int>(names.size() + 1));
     EXPECT_FALSE(alpha.open);
     EXPECT_EQ(list.back().readable, "zeta");

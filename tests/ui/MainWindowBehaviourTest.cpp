@@ -3,7 +3,7 @@
 // cross-built, under Wine (where the separator is "\").
 
 #include "ui/MainWindowBehaviour.h"
-#include "platform/FileServices.h"
+#include "platform/PathName.h"
 #include "tests/support/Notices.h"
 #include "tests/support/ScriptRunner.h"
 #include "tests/support/TestFiles.h"
@@ -29,7 +29,7 @@ using testsupport::TempDir;
 using testsupport::toUtf8;
 using testsupport::writeFile;
 
-constexpr char sep = tarvolin::FileServices::separator;
+constexpr char sep = tarvolin::PathName::separator;
 const std::string lengthText = "被分割文件长度：（字节）";
 const std::string unknownLength = "未知（文件已不存在或无法读取）";
 

@@ -21,7 +21,7 @@ using testsupport::ScriptRunner;
 using testsupport::TempDir;
 using testsupport::writeFile;
 
-TEST(RunningSplit, InnerSplitOverTheSameFilesIsRefusedOthersRun)
+TEST(SplitFileGuard, InnerSplitOverTheSameFilesIsRefusedOthersRun)
 {
     // At a pump of a split of 900 bytes into pieces of 300 (the first, or
     // the third, after its last piece), a second split with pieces of 200
