@@ -4,6 +4,7 @@
 #include "engine/SplitHost.h"
 #include "platform/Failure.h"
 #include "platform/InputFile.h"
+#include "platform/NameText.h"
 #include "platform/OutputFile.h"
 
 #include <algorithm>
@@ -22,7 +23,8 @@ static_assert(compareStep % InputFile::alignment == 0 &&
 
 [[noreturn]] void throwDiffers(const std::string& piece, std::int64_t offset)
 {
-    throw Failure("校验失败：分割后的文件“" + piece + "”从第 " + std::to_string(offset + 1) +
+    throw Failure("校验失败：分割后的文件" + NameText::quoted(piece) + "从第 " +
+                  std::to_string(offset + 1) +
                   " 个字节起与被分割文件不同。目标磁盘可能已损坏，或者实际容量比它标称的小");
 }
 

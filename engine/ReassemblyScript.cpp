@@ -126,15 +126,12 @@ void ReassemblyScript::checkTarget(const std::string& bare)
             what = std::string("字符“") + c + "”";
         else
             continue;
-        // The name as the notice can show it: no line breaks inside.
-        std::string shown;
-        for (const char d : bare)
-            shown += static_cast<unsigned char>(d) < 0x20 || d == 0x7F ? '?' : d;
-        throw Failure("文件名“" + shown + "”中的" + what + "不能写入组装文件，请先给文件改名");
+        throw Failure("文件名" + NameText::quoted(bare) + "中的" + what +
+                      "不能写入组装文件，请先给文件改名");
     }
     // Every piece and the script begin with the target's name and a dot.
     if (const std::optional<std::string> device = deviceNameIn(bare))
-        throw Failure("文件名“" + bare + "”在 Windows 上是设备名“" + *device +
+        throw Failure("文件名" + NameText::quoted(bare) + "在 Windows 上是设备名“" + *device +
                       "”，无法组装成文件，请先给文件改名");
 }
 
@@ -177,7 +174,8 @@ std::vector<std::string> ReassemblyScript::lines() const
             ++next;
         }
         if (next == first)
-            throw Failure("组装命令太长：文件名“" + m_pieces[first] + "”放不进一行命令");
+            throw Failure("组装命令太长：文件名" + NameText::quoted(m_pieces[first]) +
+                          "放不进一行命令");
         for (std::size_t i = first; i < next; ++i) {
             line += m_pieces[i];
             line += i + 1 < next ? joined : last;

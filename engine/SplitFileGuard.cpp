@@ -3,6 +3,7 @@
 #include "engine/SplitOutputs.h"
 #include "platform/Failure.h"
 #include "platform/FileServices.h"
+#include "platform/NameText.h"
 
 #include <algorithm>
 #include <vector>
@@ -20,7 +21,8 @@ std::vector<const SplitFileGuard*>& running()
 
 [[noreturn]] void throwStillRunning(const std::string& path)
 {
-    throw Failure("同一批文件的另一次分割还在进行中（“" + path + "”），请等它完成后再开始分割");
+    throw Failure("同一批文件的另一次分割还在进行中（" + NameText::quoted(path) +
+                  "），请等它完成后再开始分割");
 }
 
 // Two splits write the same names only where their onames are alike: a

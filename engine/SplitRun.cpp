@@ -11,6 +11,7 @@
 #include "platform/Failure.h"
 #include "platform/FileServices.h"
 #include "platform/InputFile.h"
+#include "platform/NameText.h"
 #include "platform/NarrowEncoder.h"
 #include "platform/NumberServices.h"
 #include "platform/OpenFile.h"
@@ -75,7 +76,7 @@ void checkNotTheSourceByName(const std::string& sfile, const SplitOutputs& outpu
     if (!output)
         return;
     const bool sameBytes = PathName::bareName(*output) == name;
-    throw Failure("“" + *output + "”就是被分割文件本身" +
+    throw Failure(NameText::quoted(*output) + "就是被分割文件本身" +
                   (sameBytes ? "" : "（文件名只是大小写不同）") + "，不能用分割后的文件覆盖它");
 }
 
@@ -110,8 +111,9 @@ void checkRoom(const PiecePlan& plan, const SplitOutputs& outputs, std::size_t s
         giveBack(outputs.piecePath(i));
     giveBack(outputs.scriptPath());
     if (needed > room->available)
-        throw Failure("磁盘空间不足：分割需要 " + std::to_string(needed) + " 字节，“" + folder +
-                      "”所在的磁盘只有 " + std::to_string(room->available) + " 字节可用");
+        throw Failure("磁盘空间不足：分割需要 " + std::to_string(needed) + " 字节，" +
+                      NameText::quoted(folder) + "所在的磁盘只有 " +
+                      std::to_string(room->available) + " 字节可用");
 }
 
 // A source that grew while it was split (a download, a recording) was cut
@@ -123,7 +125,7 @@ void checkUnchanged(const InputFile& source, std::int64_t fileLength)
         return;
     if (now->length < fileLength)
         source.throwShortRead();
-    throw Failure("文件“" + source.path() + "”在分割过程中变长了（从 " +
+    throw Failure("文件" + NameText::quoted(source.path()) + "在分割过程中变长了（从 " +
                   std::to_string(fileLength) + " 字节变为 " + std::to_string(now->length) +
                   " 字节）：请等它写完后再分割");
 }

@@ -1,6 +1,7 @@
 #include "platform/FileServices.h"
 
 #include "platform/Failure.h"
+#include "platform/NameText.h"
 #include "platform/SystemErrorText.h"
 
 namespace tarvolin {
@@ -17,7 +18,7 @@ std::int64_t FileServices::fileLength(const std::string& path)
 
 void FileServices::throwIsFolder(const std::string& path)
 {
-    throw Failure("“" + path + "”是一个文件夹，不是文件");
+    throw Failure(NameText::quoted(path) + "是一个文件夹，不是文件");
 }
 
 std::int64_t FileServices::fullLength(const std::string& path)

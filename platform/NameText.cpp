@@ -77,6 +77,22 @@ std::string readablePiece(const std::string& bytes)
 
 } // namespace
 
+std::string NameText::quoted(const std::string& bytes)
+{
+    std::string shown = "“";
+    for (const char c : readable(bytes)) {
+        const auto byte = static_cast<unsigned char>(c);
+        // U+2400 to U+241F picture the codes 0 to 31, U+2421 the delete.
+        if (byte < 0x20)
+            shown += {'\xE2', '\x90', static_cast<char>(0x80 + byte)};
+        else if (byte == 0x7F)
+            shown += "\xE2\x90\xA1";
+        else
+            shown += c;
+    }
+    return shown + "”";
+}
+
 std::u32string NameText::codePoints(const std::string& utf8)
 {
     std::u32string characters;

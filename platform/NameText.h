@@ -19,6 +19,11 @@ bool isUtf8(const std::string& bytes);
 // that, each of its bytes that is not UTF-8 shown as U+FFFD.
 std::string readable(const std::string& bytes);
 
+// A name (or path) as a notice shows it, between Chinese quotation marks:
+// readable, and with every control character shown as its picture (a line
+// feed as U+240A), so that no name breaks a notice's lines or hides a byte.
+std::string quoted(const std::string& bytes);
+
 // The characters of well-formed UTF-8 text (isUtf8 holds), one a code point.
 std::u32string codePoints(const std::string& utf8);
 

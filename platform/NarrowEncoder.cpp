@@ -1,6 +1,7 @@
 #include "platform/NarrowEncoder.h"
 
 #include "platform/Failure.h"
+#include "platform/NameText.h"
 
 namespace tarvolin {
 
@@ -22,9 +23,9 @@ void NarrowEncoder::throwUnrepresentable(const std::string& utf8) const
             character = utf8.substr(at, length);
         }
     }
-    const std::string which = character.empty() ? "有字符" : "的字符“" + character + "”";
-    throw Failure("“" + utf8 + "”中" + which + "无法用代码页 " + std::to_string(m_codePage) +
-                  " 写入组装文件，请先给文件改名");
+    const std::string which = character.empty() ? "有字符" : "的字符" + NameText::quoted(character);
+    throw Failure(NameText::quoted(utf8) + "中" + which + "无法用代码页 " +
+                  std::to_string(m_codePage) + " 写入组装文件，请先给文件改名");
 }
 
 } // namespace tarvolin

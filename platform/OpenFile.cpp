@@ -1,6 +1,7 @@
 #include "platform/OpenFile.h"
 
 #include "platform/Failure.h"
+#include "platform/NameText.h"
 #include "platform/SystemErrorText.h"
 
 namespace tarvolin {
@@ -14,7 +15,7 @@ bool OpenFile::isOpen() const
 
 void OpenFile::throwShortRead() const
 {
-    throw Failure("文件“" + m_path + "”读取不完整：文件在分割过程中变短了");
+    throw Failure("文件" + NameText::quoted(m_path) + "读取不完整：文件在分割过程中变短了");
 }
 
 void OpenFile::throwTransferFailure(Direction direction, int code) const

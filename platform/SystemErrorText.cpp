@@ -1,5 +1,7 @@
 #include "platform/SystemErrorText.h"
 
+#include "platform/NameText.h"
+
 namespace tarvolin {
 
 std::string SystemErrorText::reason(int code)
@@ -11,7 +13,7 @@ std::string SystemErrorText::reason(int code)
 
 std::string SystemErrorText::describe(const std::string& what, const std::string& path, int code)
 {
-    return what + "“" + path + "”：" + reason(code);
+    return what + NameText::quoted(path) + "：" + reason(code);
 }
 
 } // namespace tarvolin

@@ -70,7 +70,7 @@ std::string NarrowEncoder::encode(const std::string& utf8) const
     // (GBK names from an archive, say): the script names those files only
     // when it carries the very bytes, and only when Windows reads them as text.
     if (!convert(utf8, codeset, "UTF-8", out))
-        throw Failure("文件名“" + NameText::readable(utf8) + "”既不是 UTF-8 文字，也不是代码页 " +
+        throw Failure("文件名" + NameText::quoted(utf8) + "既不是 UTF-8 文字，也不是代码页 " +
                       std::to_string(m_codePage) + " 的文字，无法写入组装文件，请先给文件改名");
     return utf8;
 }

@@ -51,4 +51,10 @@ TEST(NameText, ShowsUtf8AsItIsGbkDecodedAndTheRestReplaced)
     }
 }
 
+TEST(NameText, QuotedNamesShowTheirControlCharacters)
+{
+    EXPECT_EQ(NameText::quoted("a\r\nb\x7F\x01.bin"), "“a␍␊b␡␁.bin”");
+    EXPECT_EQ(NameText::quoted("\xC4\xE3\xBA\xC3"), "“你好”"); // GBK
+}
+
 } // namespace
