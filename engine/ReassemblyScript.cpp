@@ -4,6 +4,7 @@
 #include "platform/NameText.h"
 #include "platform/NarrowEncoder.h"
 #include "platform/OutputFile.h"
+#include "platform/Utf8.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,29 +13,6 @@
 namespace tarvolin {
 
 namespace {
-
-// Characters of UTF-8 text as the interpreter counts them: UTF-16 units.
-std::size_t characterCount(std::string_view utf8)
-{
-    std::size_t count = 0;
-    for (const char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte & 0xC0) != 0x80)
-            ++count;
-        if ((byte & 0xF8) == 0xF0) // four-byte sequences need a surrogate pair
-            ++count;
-    }
-    return count;
-}
-
-// The Unicode blanks beyond ASCII (White_Space): the next line, the
-// no-break spaces, the typographic spaces, the line and paragraph
-// separators and the ideographic space that Chinese input methods type.
-bool isUnicodeBlank(char32_t c)
-{
-    return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
-           c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
-}
 
 // Whether the interpreter must read the name in quotes: it holds a blank,
 // ASCII or Unicode, or one of & ( ) [ ] { } ^ = ; ! ' + , ` ~. A name that
@@ -50,11 +28,8 @@ bool needsQuotes(const std::string& bare)
                 return true;
             ++i;
         } else if (utf8) {
-            const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
-            char32_t c = byte & (0x7F >> length);
-            for (std::size_t k = 1; k < length; ++k)
-                c = (c << 6) | (static_cast<unsigned char>(bare[i + k]) & 0x3F);
-            if (isUnicodeBlank(c))
+            std::size_t length = 0;
+            if (Utf8::isBlank(Utf8::codePointAt(bare, i, &length)))
                 return true;
             i += length;
         } else if (byte >= 0x81 && byte <= 0xFE && i + 1 < bare.size()) {
@@ -163,11 +138,11 @@ std::vector<std::string> ReassemblyScript::lines() const
     std::size_t next = 0;
     while (next < m_pieces.size()) {
         std::string line = result.empty() ? firstHead : appendHead;
-        std::size_t length = characterCount(line) + characterCount(tail);
+        std::size_t length = Utf8::utf16Length(line) + Utf8::utf16Length(tail);
         const std::size_t first = next;
         // Each piece costs its name and a "/B+" (the last one's "/B" is one shorter).
         while (next < m_pieces.size()) {
-            const std::size_t cost = characterCount(m_pieces[next]) + joined.size();
+            const std::size_t cost = Utf8::utf16Length(m_pieces[next]) + joined.size();
             if (length + cost - 1 > maxLineLength)
                 break;
             length += cost;

@@ -4,6 +4,7 @@
 #include "engine/PiecePlan.h"
 #include "platform/FileServices.h"
 #include "platform/PathName.h"
+#include "platform/Utf8.h"
 
 namespace tarvolin {
 
@@ -14,7 +15,7 @@ const std::string& counted(const std::string& path)
 {
     std::int16_t characters = 0;
     for (const char c : path) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+        if (Utf8::startsCharacter(c))
             characters = checkedAdd(characters, std::int16_t{1}, "路径最长只能有 32767 个字符");
     }
     return path;

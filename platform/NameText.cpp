@@ -1,50 +1,17 @@
 #include "platform/NameText.h"
 
+#include "platform/Utf8.h"
+
 #include <algorithm>
 
 namespace tarvolin {
 
 namespace {
 
-// The length of the well-formed UTF-8 sequence at bytes[at], or 0.
-size_t utf8SequenceAt(const std::string& bytes, size_t at)
-{
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byte(at);
-    if (lead < 0x80)
-        return 1;
-    size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF; // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0; // overlong below U+0800
-        if (lead == 0xED)
-            high = 0x9F; // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90; // overlong below U+10000
-        if (lead == 0xF4)
-            high = 0x8F; // beyond U+10FFFF
-    } else {
-        return 0;
-    }
-    if (at + length > bytes.size() || byte(at + 1) < low || byte(at + 1) > high)
-        return 0;
-    for (size_t i = 2; i < length; ++i) {
-        if (byte(at + i) < 0x80 || byte(at + i) > 0xBF)
-            return 0;
-    }
-    return length;
-}
-
 bool isUtf8Text(const std::string& bytes)
 {
     for (size_t at = 0; at < bytes.size();) {
-        const size_t length = utf8SequenceAt(bytes, at);
+        const size_t length = Utf8::sequenceAt(bytes, at);
         if (length == 0)
             return false;
         at += length;
@@ -63,7 +30,7 @@ std::string readablePiece(const std::string& bytes)
         return decoded;
     std::string shown;
     for (size_t at = 0; at < bytes.size();) {
-        const size_t length = utf8SequenceAt(bytes, at);
+        const size_t length = Utf8::sequenceAt(bytes, at);
         if (length == 0) {
             shown += "\xEF\xBF\xBD";
             ++at;
@@ -97,14 +64,10 @@ std::u32string NameText::codePoints(const std::string& utf8)
 {
     std::u32string characters;
     for (size_t at = 0; at < utf8.size();) {
-        const size_t length = std::max<size_t>(1, utf8SequenceAt(utf8, at));
-        const auto lead = static_cast<unsigned char>(utf8[at]);
-        // The lead byte's own bits, then six from each byte after it.
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (size_t i = 1; i < length; ++i)
-            c = (c << 6) | (static_cast<unsigned char>(utf8[at + i]) & 0x3F);
-        characters += c;
-        at += length;
+        size_t length = 0;
+        const char32_t c = Utf8::codePointAt(utf8, at, &length);
+        characters += length > 0 ? c : static_cast<unsigned char>(utf8[at]);
+        at += std::max<size_t>(1, length);
     }
     return characters;
 }

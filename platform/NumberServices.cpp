@@ -1,5 +1,7 @@
 #include "platform/NumberServices.h"
 
+#include "platform/Utf8.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
@@ -8,55 +10,22 @@ namespace tarvolin {
 
 namespace {
 
-// The Unicode blanks (White_Space): ASCII blanks and line ends, the
-// no-break spaces, the typographic spaces and the ideographic space U+3000
-// that Chinese input methods type.
-bool isBlank(char32_t c)
-{
-    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
-           c == 0x205F || c == 0x3000;
-}
-
-// The length of the UTF-8 sequence that starts with lead; 1 for a stray byte.
-size_t sequenceLength(unsigned char lead)
-{
-    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-}
-
-// The code point of the UTF-8 sequence text[at, at + length); 0 for a
-// sequence that is not well formed.
-char32_t codePoint(std::string_view text, size_t at, size_t length)
-{
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[at + i]); };
-    if (sequenceLength(byte(0)) != length)
-        return 0;
-    if (length == 1)
-        return byte(0) < 0x80 ? byte(0) : 0;
-    char32_t c = byte(0) & (0x7F >> length);
-    for (size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-        c = (c << 6) | (byte(i) & 0x3F);
-    }
-    return c;
-}
-
 // text without the blanks before and after it.
 std::string_view withoutBlanks(std::string_view text)
 {
     while (!text.empty()) {
-        const size_t length = std::min(sequenceLength(text.front()), text.size());
-        if (!isBlank(codePoint(text, 0, length)))
+        size_t length = 0;
+        if (!Utf8::isBlank(Utf8::codePointAt(text, 0, &length)))
             break;
         text.remove_prefix(length);
     }
     while (!text.empty()) {
         size_t start = text.size() - 1;
-        while (start > 0 && text.size() - start < 4 &&
-               (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
+        while (start > 0 && text.size() - start < 4 && !Utf8::startsCharacter(text[start]))
             --start;
-        if (!isBlank(codePoint(text, start, text.size() - start)))
+        size_t length = 0;
+        if (!Utf8::isBlank(Utf8::codePointAt(text, start, &length)) ||
+            start + length != text.size())
             break;
         text.remove_suffix(text.size() - start);
     }

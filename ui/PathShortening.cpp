@@ -1,5 +1,7 @@
 #include "ui/PathShortening.h"
 
+#include "platform/Utf8.h"
+
 #include <utility>
 #include <vector>
 
@@ -14,7 +16,7 @@ std::vector<size_t> characterStarts(std::string_view text)
 {
     std::vector<size_t> starts;
     for (size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+        if (Utf8::startsCharacter(text[i]))
             starts.push_back(i);
     }
     starts.push_back(text.size());
