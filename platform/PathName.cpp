@@ -1,20 +1,11 @@
 #include "platform/PathName.h"
 
-#include "platform/Failure.h"
-
-#include <cstdint>
-
 namespace tarvolin {
 
 std::string PathName::bareName(const std::string& path)
 {
-    // The longest path Windows takes; every caller scans at most that far.
-    constexpr std::size_t longest = INT16_MAX;
-    std::size_t characters = 0;
     std::size_t start = 0;
     for (std::size_t i = 0; i < path.size(); ++i) {
-        if ((static_cast<unsigned char>(path[i]) & 0xC0) != 0x80 && ++characters > longest)
-            throw Failure("路径最长只能有 32767 个字符");
         if (isSeparator(path[i]))
             start = i + 1;
     }

@@ -26,7 +26,7 @@ constexpr bool isSeparator(char c)
 }
 
 // The part of path behind its last separator; a path without one is its
-// own bare name. A path of more than 32767 characters is an overflow.
+// own bare name.
 std::string bareName(const std::string& path);
 
 // The folder that holds path as written: path up to its bare name, the last
