@@ -69,4 +69,15 @@ std::string PathShortening::shortened(std::string_view text, int width) const
     return middleShortened(text, width);
 }
 
+std::vector<std::string> PathShortening::toolTipLines(const std::string& path, bool shortened,
+                                                      const std::string& toolTip)
+{
+    std::vector<std::string> lines;
+    if (shortened)
+        lines.push_back(path);
+    if (!toolTip.empty())
+        lines.push_back(toolTip);
+    return lines;
+}
+
 } // namespace tarvolin

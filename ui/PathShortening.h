@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvolin {
 
@@ -30,6 +31,12 @@ public:
     // characters kept at its start as at its end; empty when not even "…"
     // fits.
     std::string middleShortened(std::string_view text, int width) const;
+
+    // The lines of the tooltip of a control that shows a path and may have
+    // its own tooltip (Lab1: the file's length): the whole path first where
+    // the control shows it shortened, then the control's own tooltip, if any.
+    static std::vector<std::string> toolTipLines(const std::string& path, bool shortened,
+                                                 const std::string& toolTip);
 
 private:
     TextWidth m_textWidth;

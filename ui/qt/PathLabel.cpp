@@ -1,5 +1,6 @@
 #include "ui/qt/PathLabel.h"
 
+#include "ui/PathShortening.h"
 #include "ui/qt/PathElision.h"
 
 #include <QHelpEvent>
@@ -18,11 +19,13 @@ QString PathLabel::displayedText() const
 
 QString PathLabel::shownToolTip() const
 {
-    if (displayedText() == text())
+    const bool shortened = displayedText() != text();
+    if (!shortened)
         return toolTip();
-    QStringList lines{text()};
-    if (!toolTip().isEmpty())
-        lines << toolTip();
+    QStringList lines;
+    for (const std::string& line :
+         PathShortening::toolTipLines(text().toStdString(), shortened, toolTip().toStdString()))
+        lines << QString::fromStdString(line);
     return plainToolTip(lines);
 }
 

@@ -260,9 +260,11 @@ void Form1::showLab1()
     const std::wstring shown = shortenedFor(lab1, m_lab1Caption, room.right - room.left);
     SetWindowTextW(lab1, shown.c_str());
     // A shortened path shows whole above the length in the tooltip.
-    const bool whole = shown == wideText(m_lab1Caption);
-    const std::wstring tip =
-        wideText(whole ? m_lab1ToolTip : m_lab1Caption + "\r\n" + m_lab1ToolTip);
+    std::string lines;
+    for (const std::string& line : PathShortening::toolTipLines(
+             m_lab1Caption, shown != wideText(m_lab1Caption), m_lab1ToolTip))
+        lines += (lines.empty() ? "" : "\r\n") + line;
+    const std::wstring tip = wideText(lines);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = handle();

@@ -14,16 +14,10 @@ namespace tarvolin {
 
 namespace {
 
-// A drive as the drive list shows it: "c:", or "c: [label]".
-bool isDriveText(const std::wstring& text)
-{
-    return text.size() >= 2 && text[1] == L':' && (text.size() == 2 || text[2] == L' ');
-}
-
 // The full path of folder, without a trailing "\" below a drive's root.
 std::wstring fullPath(const std::wstring& folder)
 {
-    std::wstring full = LongPath::full(isDriveText(folder) ? folder.substr(0, 2) : folder);
+    std::wstring full = LongPath::full(folder);
     if (full.size() >= 2 && full[1] == L':')
         full[0] = static_cast<wchar_t>(std::towupper(full[0]));
     return full;

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tarvolin {
 
@@ -27,7 +28,8 @@ public:
     // drive while it exists.
     void refresh();
 
-    // The selected drive as the list shows it; empty while none is selected.
+    // The root folder of the selected drive ("C:\"), as the Qt drive list
+    // gives its own; empty while none is selected.
     std::wstring drive() const;
 
     // What the list asks the system of a drive, by its root ("C:\").
@@ -44,6 +46,7 @@ public:
 
 private:
     HWND m_list;
+    std::vector<std::wstring> m_roots; // of the entries, in the list's order
 };
 
 } // namespace tarvolin

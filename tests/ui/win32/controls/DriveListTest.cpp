@@ -22,7 +22,7 @@ TEST(DriveListTest, ShowsLettersWithLabelsAndSelectsTheDriveOfThePath)
     EXPECT_EQ(tarvolin::DriveList::driveText(drive), letter + L":");
 
     list.fill(drive + L"some\\folder");
-    EXPECT_EQ(list.drive(), letter + L":");
+    EXPECT_EQ(list.drive(), std::wstring(1, towupper(drive[0])) + L":\\");
     const int count = static_cast<int>(SendMessageW(list.handle(), CB_GETCOUNT, 0, 0));
     EXPECT_EQ(count, std::popcount(GetLogicalDrives()));
     list.fill(L"\\\\server\\share");
