@@ -11,6 +11,13 @@ namespace tarvolin {
 // folder's subfolders (platform/FolderModel lists them).
 namespace FolderList {
 
+// A line's measures, in pixels at 96 dots per inch: each level's indent,
+// the folder glyph's size, and the room before and after the glyph.
+inline constexpr int indentStep = 8;
+inline constexpr int glyphSize = 16;
+inline constexpr int glyphMargin = 2;
+inline constexpr int glyphGap = 3;
+
 // One line of the folder list.
 struct ListEntry
 {

@@ -17,7 +17,6 @@ namespace {
 
 constexpr int pathRole = Qt::UserRole;
 constexpr int levelRole = Qt::UserRole + 1;
-constexpr int indentStep = 8; // pixels a level
 
 // Draws each entry moved right by its level, icon and all.
 class IndentingDelegate : public QStyledItemDelegate
@@ -29,14 +28,16 @@ public:
                const QModelIndex& index) const override
     {
         QStyleOptionViewItem moved(option);
-        moved.rect.setLeft(option.rect.left() + index.data(levelRole).toInt() * indentStep);
+        moved.rect.setLeft(option.rect.left() +
+                           index.data(levelRole).toInt() * FolderList::indentStep);
         QStyledItemDelegate::paint(painter, moved, index);
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         const QSize size = QStyledItemDelegate::sizeHint(option, index);
-        return {size.width() + index.data(levelRole).toInt() * indentStep, size.height()};
+        return {size.width() + index.data(levelRole).toInt() * FolderList::indentStep,
+                size.height()};
     }
 };
 
@@ -61,6 +62,7 @@ bool isFolder(const std::string& native)
 DirListBox::DirListBox(QWidget* parent) : ListBox(parent)
 {
     setItemDelegate(new IndentingDelegate(this));
+    setIconSize({FolderList::glyphSize, FolderList::glyphSize});
     connect(this, &QListWidget::itemActivated, this, &DirListBox::open);
 }
 

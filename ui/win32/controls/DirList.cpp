@@ -111,7 +111,7 @@ void DirList::fitItems()
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(m_list, dc);
-    const int glyph = MulDiv(16, DpiFunctions::forWindow(m_list), 96);
+    const int glyph = MulDiv(FolderList::glyphSize, DpiFunctions::forWindow(m_list), 96);
     SendMessageW(m_list, LB_SETITEMHEIGHT, 0, std::max<int>(metrics.tmHeight, glyph) + 1);
 }
 
@@ -125,13 +125,13 @@ void DirList::drawItem(const DRAWITEMSTRUCT& item) const
     FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));
 
     const int dpi = DpiFunctions::forWindow(m_list);
-    const int glyph = MulDiv(16, dpi, 96);
-    const int step = MulDiv(8, dpi, 96);
-    const int left = row.left + MulDiv(2, dpi, 96) + entry.depth * step;
+    const int glyph = MulDiv(FolderList::glyphSize, dpi, 96);
+    const int step = MulDiv(FolderList::indentStep, dpi, 96);
+    const int left = row.left + MulDiv(FolderList::glyphMargin, dpi, 96) + entry.depth * step;
     drawFolder(dc, left, row.top + (row.bottom - row.top - glyph) / 2, glyph, entry.open);
 
     RECT text = row;
-    text.left = left + glyph + MulDiv(3, dpi, 96);
+    text.left = left + glyph + MulDiv(FolderList::glyphGap, dpi, 96);
     SIZE extent;
     GetTextExtentPoint32W(dc, entry.name.c_str(), static_cast<int>(entry.name.size()), &extent);
     text.right = std::min<LONG>(row.right, text.left + extent.cx + MulDiv(4, dpi, 96));
