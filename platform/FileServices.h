@@ -25,6 +25,10 @@ std::int64_t fullLength(const std::string& path);
 // letters.
 bool sameName(const std::string& a, const std::string& b);
 
+// The process's current folder, where the windows' lists start; empty when
+// the system cannot tell it (it was removed).
+std::string currentFolder();
+
 // Waits until the device holds the folder's entries, so that the names of
 // the files just made in it survive a power cut (on Linux; Windows' file
 // systems keep their names by themselves).

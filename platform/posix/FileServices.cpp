@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <locale.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <wctype.h>
 
 namespace tarvolin {
@@ -70,6 +71,18 @@ void FileServices::flushFolder(const std::string& folder)
     // A file system that keeps no folder to sync (EINVAL) writes names by itself.
     if (error != 0 && error != EINVAL)
         throw Failure(SystemErrorText::describe("无法把文件夹存到磁盘上", folder, error));
+}
+
+std::string FileServices::currentFolder()
+{
+    std::string folder(256, '\0');
+    while (::getcwd(folder.data(), folder.size()) == nullptr) {
+        if (errno != ERANGE)
+            return {};
+        folder.resize(folder.size() * 2);
+    }
+    folder.resize(std::char_traits<char>::length(folder.c_str()));
+    return folder;
 }
 
 } // namespace tarvolin

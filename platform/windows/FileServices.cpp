@@ -42,4 +42,11 @@ bool FileServices::sameName(const std::string& a, const std::string& b)
 
 void FileServices::flushFolder(const std::string&) {}
 
+std::string FileServices::currentFolder()
+{
+    std::wstring folder(GetCurrentDirectoryW(0, nullptr), L'\0');
+    folder.resize(GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
+    return utf8Text(folder);
+}
+
 } // namespace tarvolin

@@ -1,6 +1,8 @@
 #include "ui/qt/Form1.h"
 
+#include "platform/FileServices.h"
 #include "platform/NameText.h"
+#include "platform/qt/NativeNames.h"
 #include "platform/qt/WindowServices.h"
 #include "ui/Layout.h"
 #include "ui/qt/Form2.h"
@@ -13,7 +15,6 @@
 #include "ui/qt/controls/FileListBox.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -77,7 +78,7 @@ Form1::Form1(WindowServices& services, Drives drives, QWidget* parent)
     connect(m_file1, &FileListBox::clicked, this, [this] { m_behaviour.File1_Click(); });
 
     // All three lists start on the current folder.
-    const QString here = QDir::toNativeSeparators(QDir::currentPath());
+    const QString here = NativeNames::forQt(FileServices::currentFolder());
     m_drive1->setDrives(m_drives, here);
     m_dir1->setDrives(&m_drive1->drives());
     m_dir1->setPath(here);

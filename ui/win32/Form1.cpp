@@ -1,6 +1,7 @@
 #include "ui/win32/Form1.h"
 
 #include "platform/Failure.h"
+#include "platform/FileServices.h"
 #include "platform/win32/DpiFunctions.h"
 #include "platform/win32/Win32WindowServices.h"
 #include "platform/win32/WindowText.h"
@@ -64,8 +65,7 @@ Form1::Form1(Win32WindowServices& services) : m_services(services)
     m_taskbar = std::make_unique<TaskbarProgress>(handle());
 
     // All three lists start on the current folder.
-    std::wstring here(GetCurrentDirectoryW(0, nullptr), L'\0');
-    here.resize(GetCurrentDirectoryW(static_cast<DWORD>(here.size()), here.data()));
+    const std::wstring here = wideText(FileServices::currentFolder());
     m_drive1->fill(here);
     m_dir1->onChange = [this] { m_behaviour.Dir1_Change(); };
     setDir1Path(utf8Text(here));
