@@ -227,14 +227,6 @@ void Form1::forgetAbout()
     m_about = nullptr;
 }
 
-void Form1::changeEvent(QEvent* event)
-{
-    // A new font (the desktop's, or the user's) may need more room.
-    if (event->type() == QEvent::FontChange)
-        refitToFont(*this, layout::form1);
-    QWidget::changeEvent(event);
-}
-
 void Form1::closeEvent(QCloseEvent* event)
 {
     event->accept();

@@ -13,14 +13,6 @@ Form2::Form2() : QWidget(nullptr)
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-void Form2::changeEvent(QEvent* event)
-{
-    // A new font (the desktop's, or the user's) may need more room.
-    if (event->type() == QEvent::FontChange)
-        refitToFont(*this, layout::form2);
-    QWidget::changeEvent(event);
-}
-
 void Form2::closeEvent(QCloseEvent* event)
 {
     event->accept();

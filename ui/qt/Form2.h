@@ -21,7 +21,6 @@ signals:
     void closed();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };
 

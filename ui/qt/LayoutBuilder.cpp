@@ -5,6 +5,7 @@
 #include "ui/qt/controls/DriveListBox.h"
 #include "ui/qt/controls/FileListBox.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -178,6 +179,31 @@ int layoutDpi(const QWidget& window)
     return window.property("layoutDpi").toInt();
 }
 
+namespace {
+
+// Lays its window out again whenever the window's font changes.
+class FontFollower : public QObject
+{
+public:
+    FontFollower(QWidget& window, const layout::Window& table)
+        : QObject(&window), m_window(window), m_table(table)
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_window && event->type() == QEvent::FontChange)
+            refitToFont(m_window, m_table);
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+    const layout::Window& m_table;
+};
+
+} // namespace
+
 void refitToFont(QWidget& window, const layout::Window& table)
 {
     const int dpi = fittingDpi(window, table);
@@ -235,6 +261,8 @@ void buildFromLayout(QWidget& window, const layout::Window& table, const Control
         QWidget::setTabOrder(window.findChild<QWidget*>(qText(order[i - 1]->name)),
                              window.findChild<QWidget*>(qText(order[i]->name)));
     }
+    // A new font (the desktop's, or the user's) may need more room.
+    window.installEventFilter(new FontFollower(window, table));
 }
 
 } // namespace tarvolin

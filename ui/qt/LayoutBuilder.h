@@ -33,7 +33,8 @@ using ControlMaker = std::function<QWidget*(const layout::Control& control, QWid
 // The twips become pixels at the dots per inch that give every control room
 // for its text in its font (fittingDpi): 96 for a small font, more for a
 // larger one, the same for every rectangle and the client area, so the
-// window keeps its proportions and grows as a whole.
+// window keeps its proportions and grows as a whole. Whenever the window's
+// font changes later, it is laid out again (refitToFont).
 void buildFromLayout(QWidget& window, const layout::Window& table, const ControlMaker& make = {});
 
 // The least dots per inch, 96 at least, at which each control of window

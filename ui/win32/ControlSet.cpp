@@ -247,4 +247,25 @@ RECT ControlSet::clientRect(const layout::Window& table, const layout::Control& 
             scaled(at.top + at.height, dpi)};
 }
 
+bool ControlSet::followDisplayChange(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    RECT place;
+    int dpi;
+    if (message == WM_DPICHANGED) {
+        // The system's suggestion scales the window alike; the font may
+        // need a little more.
+        place = *reinterpret_cast<const RECT*>(lParam);
+        dpi = HIWORD(wParam);
+    } else if (message == WM_SETTINGCHANGE && wParam == SPI_SETNONCLIENTMETRICS) {
+        // The user's text size: the window grows or shrinks where it stands.
+        GetWindowRect(m_window, &place);
+        dpi = DpiFunctions::forWindow(m_window);
+    } else {
+        return false;
+    }
+    layOut(dpi);
+    placeWindow(POINT{place.left, place.top});
+    return true;
+}
+
 } // namespace tarvolin

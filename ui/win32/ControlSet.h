@@ -62,6 +62,13 @@ public:
     // or at windowRect's place without one.
     void placeWindow(std::optional<POINT> topLeft = {}) const;
 
+    // Follows a change of the window's dots per inch (WM_DPICHANGED, to the
+    // place the system suggests) or of the user's text size
+    // (WM_SETTINGCHANGE for the non-client metrics, where the window
+    // stands): lays the controls out anew and resizes the window. True when
+    // the message was such a change; other messages change nothing.
+    bool followDisplayChange(UINT message, WPARAM wParam, LPARAM lParam);
+
     // The control's rectangle in the window's client area, in pixels at dpi.
     static RECT clientRect(const layout::Window& table, const layout::Control& control, int dpi);
 

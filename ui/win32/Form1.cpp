@@ -60,7 +60,8 @@ Form1::Form1(Win32WindowServices& services) : m_services(services)
     SendMessageW(m_toolTips, TTM_SETMAXTIPWIDTH, 0, SHRT_MAX);
     m_frame3Caption = std::string(table.control("Frame3").text);
 
-    layOut(DpiFunctions::forWindow(handle()));
+    m_controls->layOut(DpiFunctions::forWindow(handle()));
+    onLaidOut();
     m_controls->placeWindow();
     m_taskbar = std::make_unique<TaskbarProgress>(handle());
 
@@ -136,14 +137,15 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         onTimer();
         return 0;
     case WM_DPICHANGED:
-        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
+    case WM_SETTINGCHANGE:
+        if (m_controls->followDisplayChange(message, wParam, lParam))
+            onLaidOut();
+        if (message == WM_DPICHANGED)
+            return 0;
+        break;
     case WM_DEVICECHANGE:
         onDeviceChange(wParam, lParam);
         return TRUE;
-    case WM_SETTINGCHANGE:
-        onSettingChange(static_cast<UINT>(wParam));
-        break;
     }
     return defaultHandling(message, wParam, lParam);
 }
@@ -193,24 +195,6 @@ void Form1::onActivate(bool active)
     }
 }
 
-void Form1::onDpiChanged(int dpi, const RECT& suggested)
-{
-    // The system's suggestion scales the window alike; the font may need a
-    // little more.
-    layOut(dpi);
-    m_controls->placeWindow(POINT{suggested.left, suggested.top});
-}
-
-void Form1::onSettingChange(UINT setting)
-{
-    // The user's text size: the window grows or shrinks where it stands.
-    if (setting != SPI_SETNONCLIENTMETRICS)
-        return;
-    RECT now;
-    GetWindowRect(handle(), &now);
-    onDpiChanged(DpiFunctions::forWindow(handle()), now);
-}
-
 void Form1::onDeviceChange(WPARAM event, LPARAM details)
 {
     const auto* device = reinterpret_cast<const DEV_BROADCAST_HDR*>(details);
@@ -221,9 +205,8 @@ void Form1::onDeviceChange(WPARAM event, LPARAM details)
         m_drive1->refresh();
 }
 
-void Form1::layOut(int dpi)
+void Form1::onLaidOut()
 {
-    m_controls->layOut(dpi);
     SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(m_controls->font()), FALSE);
     m_dir1->fitItems();
     // The room and the font changed: the texts are shortened anew.

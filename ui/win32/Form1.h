@@ -78,12 +78,12 @@ private:
     HWND makeList(const layout::Control& control, int id);
     void onCommand(int id, int code);
     void onActivate(bool active);
-    void onDpiChanged(int dpi, const RECT& suggested);
     void onDeviceChange(WPARAM event, LPARAM details);
-    void onSettingChange(UINT setting);
     void onTimer();
     void repaintCaption();
-    void layOut(int dpi);
+    // What follows each layout: the tooltips' font, the folder list's line
+    // height, and the texts shortened to the new room.
+    void onLaidOut();
     std::string text(std::string_view control) const;
     void setText(std::string_view control, const std::string& text);
     // Lab1 and Frame3 show their whole texts, shortened in the middle of

@@ -74,10 +74,10 @@ LRESULT Form2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_DPICHANGED:
-        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        m_controls->followDisplayChange(message, wParam, lParam);
         return 0;
     case WM_SETTINGCHANGE:
-        onSettingChange(static_cast<UINT>(wParam));
+        m_controls->followDisplayChange(message, wParam, lParam);
         break;
     case WM_COMMAND:
         // Enter and Escape reach here from the dialog keys: they do nothing.
@@ -103,22 +103,6 @@ void Form2::onDrawItem(const DRAWITEMSTRUCT& item)
     m_emblem->Render(
         item.hDC, item.rcItem.left, item.rcItem.top, ControlSet::scaled(layout::emblemWidth, dpi),
         ControlSet::scaled(layout::emblemHeight, dpi), 0, height, width, -height, nullptr);
-}
-
-void Form2::onDpiChanged(int dpi, const RECT& suggested)
-{
-    m_controls->layOut(dpi);
-    m_controls->placeWindow(POINT{suggested.left, suggested.top});
-}
-
-void Form2::onSettingChange(UINT setting)
-{
-    // The user's text size: the window grows or shrinks where it stands.
-    if (setting != SPI_SETNONCLIENTMETRICS)
-        return;
-    RECT now;
-    GetWindowRect(handle(), &now);
-    onDpiChanged(DpiFunctions::forWindow(handle()), now);
 }
 
 } // namespace tarvolin

@@ -32,8 +32,6 @@ public:
 
 private:
     void onDrawItem(const DRAWITEMSTRUCT& item);
-    void onDpiChanged(int dpi, const RECT& suggested);
-    void onSettingChange(UINT setting);
 
     std::unique_ptr<ControlSet> m_controls;
     struct Release
