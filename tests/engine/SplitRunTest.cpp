@@ -7,6 +7,7 @@
 #include "tests/support/FakeStickMount.h"
 #include "tests/support/FaultyCalls.h"
 #include "tests/support/SmallFileSystem.h"
+#include "tests/support/TestClock.h"
 #endif
 #include "tests/support/Notices.h"
 #include "tests/support/TestFiles.h"
@@ -20,7 +21,6 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #endif
 
@@ -942,21 +942,32 @@ TEST_F(SplitRun, WindowEventsArePumpedAndProgressShownDuringALongPiece)
     class SlowDisk : public tarvolin::SystemCalls
     {
     public:
-        explicit SlowDisk(int ms) : m_delay(ms) { install(this); }
+        SlowDisk(testsupport::TestClock& clock, int ms) : m_clock(clock), m_delay(ms)
+        {
+            install(this);
+        }
         ~SlowDisk() override { install(nullptr); }
         ssize_t copyFileRange(int in, int out, std::size_t count) override
         {
-            std::this_thread::sleep_for(m_delay);
+            m_clock.advance(m_delay);
             return SystemCalls::copyFileRange(in, out, count);
         }
 
     private:
+        testsupport::TestClock& m_clock;
         std::chrono::milliseconds m_delay;
     };
     const std::string source = randomBytes((std::size_t{8} << 20) + 1, 6);
     writeFile(dir / "a.bin", source);
-    for (const int ms : {20, 70}) {
-        SlowDisk slow(ms);
+    struct Case
+    {
+        int ms;
+        int pumps;              // inside the two large pieces, and one after every piece
+        std::uintmax_t atFirst; // the bytes of the first piece at the first pump
+    };
+    for (const Case c : {Case{20, 5, 3 << 20}, Case{70, 9, 1 << 20}}) {
+        testsupport::TestClock clock;
+        SlowDisk slow(clock, c.ms);
         std::vector<std::uintmax_t> sizesAtPumps;
         host.pumps = 0;
         host.captions.clear();
@@ -965,14 +976,8 @@ TEST_F(SplitRun, WindowEventsArePumpedAndProgressShownDuringALongPiece)
         host.onPump = [&](int) { sizesAtPumps.push_back(fs::file_size(dir / "a.bin.000")); };
         ASSERT_TRUE(split(dir / "a.bin", 4 << 20, dir / "a.bin"));
         EXPECT_EQ(readFile(dir / "a.bin.000"), source.substr(0, 4 << 20));
-        ASSERT_GT(host.pumps, 3) << "no pump inside a piece at " << ms << " ms a step";
-        EXPECT_LT(sizesAtPumps.front(), std::uintmax_t{4} << 20)
-            << "the first pump came after the piece";
-        if (ms > 50) {
-            // Three steps inside each of the two large pieces, one after every piece.
-            EXPECT_EQ(host.pumps, 9);
-            EXPECT_EQ(sizesAtPumps.front(), std::uintmax_t{1} << 20);
-        }
+        EXPECT_EQ(host.pumps, c.pumps) << c.ms << " ms a step";
+        EXPECT_EQ(sizesAtPumps.front(), c.atFirst) << c.ms << " ms a step";
     }
 
     // Each piece ends on the text it always had; before it, only captions of

@@ -3,6 +3,7 @@
 #include "tests/support/QtInput.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingWindowServices.h"
+#include "tests/support/TestClock.h"
 #include "tests/support/TestFiles.h"
 #include "ui/Layout.h"
 #include "ui/RepaintThrottle.h"
@@ -24,8 +25,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <QElapsedTimer>
 
 namespace {
 
@@ -319,21 +318,31 @@ TEST_F(MainWindow, LongProgressCaptionShowsThePieceAndThePercentage)
     EXPECT_EQ(frame3->displayedTitle().toStdString(), "正在处理:/tmp/a.bin.000 50.00%");
 }
 
-// Counts the paint events a widget receives, and the height of the tallest.
+// Counts the paint events a widget receives, the height of the tallest and,
+// for a frame, the caption of the last.
 class PaintCounter : public QObject
 {
 public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    explicit PaintCounter(QWidget* widget) : m_frame(qobject_cast<QGroupBox*>(widget))
+    {
+        widget->installEventFilter(this);
+    }
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
             ++paints;
             tallest = std::max(tallest, static_cast<QPaintEvent*>(event)->rect().height());
+            if (m_frame != nullptr)
+                lastTitle = m_frame->title();
         }
         return false;
     }
     int paints = 0;
     int tallest = 0;
+    QString lastTitle;
+
+private:
+    QGroupBox* m_frame;
 };
 
 TEST_F(MainWindow, ManySmallPiecesRepaintOnlyTheCaptionAndNotForEachPiece)
@@ -345,23 +354,25 @@ TEST_F(MainWindow, ManySmallPiecesRepaintOnlyTheCaptionAndNotForEachPiece)
     QApplication::processEvents();
     PaintCounter framePaints(frame);
     PaintCounter listPaints(control<QWidget>("File1"));
-    QElapsedTimer clock;
-    clock.start();
+    // An interval passes every twentieth piece and no time in between.
+    testsupport::TestClock clock;
+    services.onPump = [&](int pumps) {
+        if (pumps % 20 == 0)
+            clock.advance(tarvolin::RepaintThrottle::interval);
+    };
     ASSERT_TRUE(form.splitlt(dir / "a.bin", 2, dir / "a.bin")); // 1000 pieces
-    // A repaint an interval, and one more that a late timer makes up, however
-    // fast or slow the machine is.
-    const qint64 intervals = clock.elapsed() / tarvolin::RepaintThrottle::interval.count();
+    // A repaint an interval, and one more that a timer makes up.
+    const int intervals = 1000 / 20;
+    EXPECT_GE(framePaints.paints, intervals) << "the caption follows the split";
     EXPECT_LE(framePaints.paints, 2 * intervals + 2) << "the screen need not follow every piece";
-    EXPECT_LT(framePaints.paints, 1000);
     EXPECT_LT(framePaints.tallest, 40) << "only the caption's strip";
     EXPECT_EQ(listPaints.paints, 0);
 
-    // The last caption reaches the screen once the interval is over.
-    const int before = framePaints.paints;
-    QTest::qWait(3 * tarvolin::RepaintThrottle::interval.count());
-    EXPECT_GT(framePaints.paints, before);
-    EXPECT_EQ(frame->title(),
-              QString::fromStdString("正在处理:" + (dir / "a.bin") + ".999 100.00%"));
+    // The last caption reaches the screen.
+    const QString last = QString::fromStdString("正在处理:" + (dir / "a.bin") + ".999 100.00%");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return framePaints.lastTitle == last; }, 5000))
+        << framePaints.lastTitle.toStdString();
+    EXPECT_EQ(frame->title(), last);
 }
 
 // The program ends at once when "关闭" is pressed, or the window closed,
