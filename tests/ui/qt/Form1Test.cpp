@@ -26,6 +26,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -418,13 +421,41 @@ void splitUntilTheProgramEnds(const std::string& folder, bool byCloseBox)
     std::_Exit(3); // the split came back: the program did not end
 }
 
-// The child process runs this test's body again from its start, so the
-// folder has a fixed name that both processes find.
-void expectEndAfterTwoPieces(const std::string& name, bool byCloseBox)
+// A scratch folder of this process that its death test's child, which runs
+// the test's body again from its start, finds through the environment.
+class SharedScratch
 {
-    const fs::path folder = fs::temp_directory_path() / ("tarvolin-end-" + name);
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+public:
+    SharedScratch()
+    {
+        if (const char* named = std::getenv(variable)) {
+            m_path = named;
+        } else {
+            m_own.emplace();
+            m_path = m_own->path();
+            ::setenv(variable, m_path.c_str(), 1);
+        }
+    }
+    ~SharedScratch()
+    {
+        if (m_own)
+            ::unsetenv(variable);
+    }
+    SharedScratch(const SharedScratch&) = delete;
+    SharedScratch& operator=(const SharedScratch&) = delete;
+
+    const fs::path& path() const { return m_path; }
+
+private:
+    static constexpr const char* variable = "TARVOLIN_TEST_SCRATCH";
+    std::optional<TempDir> m_own;
+    fs::path m_path;
+};
+
+void expectEndAfterTwoPieces(bool byCloseBox)
+{
+    const SharedScratch scratch;
+    const fs::path& folder = scratch.path();
     const std::string source = testsupport::randomBytes(500);
     testsupport::writeFile((folder / "a.bin").string(), source);
 
@@ -434,17 +465,16 @@ void expectEndAfterTwoPieces(const std::string& name, bool byCloseBox)
               (std::vector<std::string>{"a.bin", "a.bin.000", "a.bin.001"}));
     EXPECT_EQ(testsupport::readFile((folder / "a.bin.001").string()), source.substr(100, 100));
     EXPECT_EQ(testsupport::readFile((folder / "a.bin").string()), source);
-    fs::remove_all(folder);
 }
 
 TEST(MainWindowEnd, CloseButtonDuringASplitEndsTheProgramAtOnce)
 {
-    expectEndAfterTwoPieces("button", false);
+    expectEndAfterTwoPieces(false);
 }
 
 TEST(MainWindowEnd, CloseBoxDuringASplitEndsTheProgramAtOnce)
 {
-    expectEndAfterTwoPieces("close-box", true);
+    expectEndAfterTwoPieces(true);
 }
 
 } // namespace
