@@ -517,22 +517,10 @@ TEST_F(SplitRun, SameFileNumberOnAnotherDiskIsNotTheSource)
 #ifndef _WIN32
 TEST_F(SplitRun, SameFileNumberOnAnotherDeviceIsNotTheSourceWithoutAMount)
 {
-    // Every file tells the number 1, each on a device of its own (its real
-    // number): only the device tells the source from a piece, and a hard
-    // link to the source shares its device.
-    class OneNumberPerDevice : public tarvolin::SystemCalls
-    {
-    public:
-        OneNumberPerDevice() { install(this); }
-        ~OneNumberPerDevice() override { install(nullptr); }
-        int fileStatus(int fd, struct stat* info) override
-        {
-            const int result = SystemCalls::fileStatus(fd, info);
-            info->st_dev = static_cast<dev_t>(info->st_ino);
-            info->st_ino = 1;
-            return result;
-        }
-    } calls;
+    // Only the device tells the source from a piece, and a hard link to the
+    // source shares its device.
+    testsupport::FaultyCalls calls;
+    calls.oneNumberPerDevice = true;
     const std::string source = randomBytes(300);
     writeFile(dir / "x", source);
     ASSERT_TRUE(split(dir / "x", 100, dir / "x"));
@@ -939,24 +927,6 @@ TEST_F(SplitRun, WindowEventsArePumpedAndProgressShownDuringALongPiece)
     // pump interval. Pieces of 4 MiB take four steps each, so events are
     // pumped inside the piece too (at 70 ms a step, after every step), and
     // the caption shows how far the piece has come.
-    class SlowDisk : public tarvolin::SystemCalls
-    {
-    public:
-        SlowDisk(testsupport::TestClock& clock, int ms) : m_clock(clock), m_delay(ms)
-        {
-            install(this);
-        }
-        ~SlowDisk() override { install(nullptr); }
-        ssize_t copyFileRange(int in, int out, std::size_t count) override
-        {
-            m_clock.advance(m_delay);
-            return SystemCalls::copyFileRange(in, out, count);
-        }
-
-    private:
-        testsupport::TestClock& m_clock;
-        std::chrono::milliseconds m_delay;
-    };
     const std::string source = randomBytes((std::size_t{8} << 20) + 1, 6);
     writeFile(dir / "a.bin", source);
     struct Case
@@ -967,7 +937,9 @@ TEST_F(SplitRun, WindowEventsArePumpedAndProgressShownDuringALongPiece)
     };
     for (const Case c : {Case{20, 5, 3 << 20}, Case{70, 9, 1 << 20}}) {
         testsupport::TestClock clock;
-        SlowDisk slow(clock, c.ms);
+        testsupport::FaultyCalls slow;
+        slow.slowCopies = &clock;
+        slow.copyTime = std::chrono::milliseconds(c.ms);
         std::vector<std::uintmax_t> sizesAtPumps;
         host.pumps = 0;
         host.captions.clear();
