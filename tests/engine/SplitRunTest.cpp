@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #ifndef _WIN32
 #include <csignal>
 #include <fcntl.h>
