@@ -322,19 +322,27 @@ TEST_F(MainWindow, LongProgressCaptionShowsThePieceAndThePercentage)
 }
 
 // Counts the paint events a widget receives, the height of the tallest and,
-// for a frame, the caption of the last.
+// for a frame, the caption of the last. What a paint covers under the child
+// left out is not counted: the drive list is filled anew, and repainted,
+// whenever a file system is mounted, as other tests do at the same time.
 class PaintCounter : public QObject
 {
 public:
-    explicit PaintCounter(QWidget* widget) : m_frame(qobject_cast<QGroupBox*>(widget))
+    explicit PaintCounter(QWidget* widget, QWidget* leftOut = nullptr)
+        : m_frame(qobject_cast<QGroupBox*>(widget)), m_leftOut(leftOut)
     {
         widget->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint) {
+        if (event->type() != QEvent::Paint)
+            return false;
+        QRegion region = static_cast<QPaintEvent*>(event)->region();
+        if (m_leftOut != nullptr)
+            region -= m_leftOut->geometry();
+        if (!region.isEmpty()) {
             ++paints;
-            tallest = std::max(tallest, static_cast<QPaintEvent*>(event)->rect().height());
+            tallest = std::max(tallest, region.boundingRect().height());
             if (m_frame != nullptr)
                 lastTitle = m_frame->title();
         }
@@ -346,6 +354,7 @@ public:
 
 private:
     QGroupBox* m_frame;
+    QWidget* m_leftOut;
 };
 
 TEST_F(MainWindow, ManySmallPiecesRepaintOnlyTheCaptionAndNotForEachPiece)
@@ -355,7 +364,7 @@ TEST_F(MainWindow, ManySmallPiecesRepaintOnlyTheCaptionAndNotForEachPiece)
     testsupport::writeFile(dir / "a.bin", testsupport::randomBytes(2000));
     auto* frame = control<QGroupBox>("Frame3");
     QApplication::processEvents();
-    PaintCounter framePaints(frame);
+    PaintCounter framePaints(frame, control<QWidget>("Drive1"));
     PaintCounter listPaints(control<QWidget>("File1"));
     // An interval passes every twentieth piece and no time in between.
     testsupport::TestClock clock;
