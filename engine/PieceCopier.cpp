@@ -84,7 +84,7 @@ void PieceCopier::compare(InputFile& source, std::int64_t sourceOffset, InputFil
 
 void PieceCopier::pumpInside(const Progress& progress, std::int64_t done)
 {
-    if (std::chrono::steady_clock::now() - m_lastPump < pumpInterval)
+    if (Clock::now() - m_lastPump < pumpInterval)
         return;
     if (progress)
         progress(done);
@@ -94,7 +94,7 @@ void PieceCopier::pumpInside(const Progress& progress, std::int64_t done)
 void PieceCopier::pumpEvents()
 {
     m_host.pumpEvents();
-    m_lastPump = std::chrono::steady_clock::now();
+    m_lastPump = Clock::now();
 }
 
 } // namespace tarvolin

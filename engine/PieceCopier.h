@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Clock.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -17,7 +19,7 @@ class SplitHost;
 // two files, else through the piece buffer), and reads them back from the
 // device to compare them with the source. Memory stays the same whatever
 // the piece size, and between steps the window's events are pumped at most
-// every pumpInterval, so the window repaints, moves and closes during a
+// every pumpInterval (on Clock), so the window repaints, moves and closes during a
 // piece of gigabytes as it does between pieces.
 //
 // While a piece is copied the system is asked to write each step to the
@@ -60,7 +62,7 @@ private:
     PieceBuffer& m_buffer;
     // Cleared when the system refuses to copy between the run's files.
     bool m_inSystem = true;
-    std::chrono::steady_clock::time_point m_lastPump = std::chrono::steady_clock::now();
+    Clock::time_point m_lastPump = Clock::now();
 };
 
 } // namespace tarvolin

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Clock.h"
+
 #include <chrono>
 #include <optional>
 
@@ -10,12 +12,13 @@ namespace tarvolin {
 // once when the last repaint is an interval old; otherwise the repaint is
 // made up when the interval is over. A caption painted for each of
 // thousands of small pieces would cost more than the pieces themselves, and
-// no eye follows faster than the screen. Plain C++: each window keeps one
-// and schedules the repaints it puts off with its own timer.
+// no eye follows faster than the screen. Plain C++: each window keeps one,
+// tells it the time on Clock, and schedules the repaints it puts off with
+// its own timer.
 class RepaintThrottle
 {
 public:
-    using Clock = std::chrono::steady_clock;
+    using Clock = tarvolin::Clock;
     static constexpr std::chrono::milliseconds interval{20};
 
     // Whether a change at now is to be painted now.

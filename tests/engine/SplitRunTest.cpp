@@ -7,11 +7,14 @@
 #include "tests/support/FakeStickMount.h"
 #include "tests/support/FaultyCalls.h"
 #include "tests/support/SmallFileSystem.h"
+#include "tests/support/TestClock.h"
 #endif
 #include "tests/support/Notices.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 #ifndef _WIN32
 #include <csignal>
@@ -20,7 +23,6 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #endif
 
@@ -517,22 +519,10 @@ TEST_F(SplitRun, SameFileNumberOnAnotherDiskIsNotTheSource)
 #ifndef _WIN32
 TEST_F(SplitRun, SameFileNumberOnAnotherDeviceIsNotTheSourceWithoutAMount)
 {
-    // Every file tells the number 1, each on a device of its own (its real
-    // number): only the device tells the source from a piece, and a hard
-    // link to the source shares its device.
-    class OneNumberPerDevice : public tarvolin::SystemCalls
-    {
-    public:
-        OneNumberPerDevice() { install(this); }
-        ~OneNumberPerDevice() override { install(nullptr); }
-        int fileStatus(int fd, struct stat* info) override
-        {
-            const int result = SystemCalls::fileStatus(fd, info);
-            info->st_dev = static_cast<dev_t>(info->st_ino);
-            info->st_ino = 1;
-            return result;
-        }
-    } calls;
+    // Only the device tells the source from a piece, and a hard link to the
+    // source shares its device.
+    testsupport::FaultyCalls calls;
+    calls.oneNumberPerDevice = true;
     const std::string source = randomBytes(300);
     writeFile(dir / "x", source);
     ASSERT_TRUE(split(dir / "x", 100, dir / "x"));
@@ -949,24 +939,19 @@ TEST_F(SplitRun, WindowEventsArePumpedAndProgressShownDuringALongPiece)
     // pump interval. Pieces of 4 MiB take four steps each, so events are
     // pumped inside the piece too (at 70 ms a step, after every step), and
     // the caption shows how far the piece has come.
-    class SlowDisk : public tarvolin::SystemCalls
-    {
-    public:
-        explicit SlowDisk(int ms) : m_delay(ms) { install(this); }
-        ~SlowDisk() override { install(nullptr); }
-        ssize_t copyFileRange(int in, int out, std::size_t count) override
-        {
-            std::this_thread::sleep_for(m_delay);
-            return SystemCalls::copyFileRange(in, out, count);
-        }
-
-    private:
-        std::chrono::milliseconds m_delay;
-    };
     const std::string source = randomBytes((std::size_t{8} << 20) + 1, 6);
     writeFile(dir / "a.bin", source);
-    for (const int ms : {20, 70}) {
-        SlowDisk slow(ms);
+    struct Case
+    {
+        int ms;
+        int pumps;              // inside the two large pieces, and one after every piece
+        std::uintmax_t atFirst; // the bytes of the first piece at the first pump
+    };
+    for (const Case c : {Case{20, 5, 3 << 20}, Case{70, 9, 1 << 20}}) {
+        testsupport::TestClock clock;
+        testsupport::FaultyCalls slow;
+        slow.slowCopies = &clock;
+        slow.copyTime = std::chrono::milliseconds(c.ms);
         std::vector<std::uintmax_t> sizesAtPumps;
         host.pumps = 0;
         host.captions.clear();
@@ -975,14 +960,8 @@ TEST_F(SplitRun, WindowEventsArePumpedAndProgressShownDuringALongPiece)
         host.onPump = [&](int) { sizesAtPumps.push_back(fs::file_size(dir / "a.bin.000")); };
         ASSERT_TRUE(split(dir / "a.bin", 4 << 20, dir / "a.bin"));
         EXPECT_EQ(readFile(dir / "a.bin.000"), source.substr(0, 4 << 20));
-        ASSERT_GT(host.pumps, 3) << "no pump inside a piece at " << ms << " ms a step";
-        EXPECT_LT(sizesAtPumps.front(), std::uintmax_t{4} << 20)
-            << "the first pump came after the piece";
-        if (ms > 50) {
-            // Three steps inside each of the two large pieces, one after every piece.
-            EXPECT_EQ(host.pumps, 9);
-            EXPECT_EQ(sizesAtPumps.front(), std::uintmax_t{1} << 20);
-        }
+        EXPECT_EQ(host.pumps, c.pumps) << c.ms << " ms a step";
+        EXPECT_EQ(sizesAtPumps.front(), c.atFirst) << c.ms << " ms a step";
     }
 
     // Each piece ends on the text it always had; before it, only captions of

@@ -3,10 +3,13 @@
 // System calls that misbehave on purpose: one kind of call fails, comes up
 // short, is interrupted or throws at the moment a test chooses, while every
 // other call goes to the system. Installed for the lifetime of the object.
+// Besides, the copies may be slow, and the files may all tell one number.
 
 #include "platform/posix/SystemCalls.h"
+#include "tests/support/TestClock.h"
 
 #include <cerrno>
+#include <chrono>
 #include <map>
 #include <new>
 #include <stdexcept>
@@ -46,7 +49,10 @@ public:
         int error = 0;
     };
 
-    explicit FaultyCalls(std::vector<Fault> faults) : m_faults(std::move(faults)) { install(this); }
+    explicit FaultyCalls(std::vector<Fault> faults = {}) : m_faults(std::move(faults))
+    {
+        install(this);
+    }
     ~FaultyCalls() override { install(nullptr); }
     FaultyCalls(const FaultyCalls&) = delete;
     FaultyCalls& operator=(const FaultyCalls&) = delete;
@@ -75,6 +81,8 @@ public:
     }
     ssize_t copyFileRange(int in, int out, std::size_t count) override
     {
+        if (slowCopies != nullptr)
+            slowCopies->advance(copyTime);
         if (const Fault* fault = hit(Call::copyFileRange))
             return misbehave<ssize_t>(*fault, count, [&](std::size_t n) {
                 return SystemCalls::copyFileRange(in, out, n);
@@ -112,6 +120,15 @@ public:
         return fault ? misbehave<int>(*fault, 0)
                      : SystemCalls::syncRange(fd, offset, length, flags);
     }
+    int fileStatus(int fd, struct stat* info) override
+    {
+        const int result = SystemCalls::fileStatus(fd, info);
+        if (oneNumberPerDevice) {
+            info->st_dev = static_cast<dev_t>(info->st_ino);
+            info->st_ino = 1;
+        }
+        return result;
+    }
     int close(int fd) override
     {
         const Fault* fault = hit(Call::close);
@@ -124,6 +141,13 @@ public:
     // What was written and flushed, in order: "write a.bin.000",
     // "dataSync a.bin.000", "sync <folder>"; a test may add its own.
     std::vector<std::string> log;
+
+    // A slow disk: each copy between two files moves this clock on by copyTime.
+    TestClock* slowCopies = nullptr;
+    std::chrono::milliseconds copyTime{0};
+    // Every file tells the number 1, each on a device of its own (its real
+    // number): only the device tells two files apart.
+    bool oneNumberPerDevice = false;
 
 private:
     void note(const char* call, int fd)

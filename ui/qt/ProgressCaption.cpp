@@ -33,7 +33,7 @@ void ProgressCaption::set(const std::string& text)
     m_frame->setTitle(caption);
     m_frame->setAttribute(Qt::WA_UpdatesDisabled, false);
 
-    const RepaintThrottle::Clock::time_point now = RepaintThrottle::Clock::now();
+    const Clock::time_point now = Clock::now();
     if (m_throttle.paintNow(now)) {
         repaintNow();
     } else if (!*m_repaintScheduled) {
@@ -49,7 +49,7 @@ void ProgressCaption::set(const std::string& text)
 void ProgressCaption::repaintNow()
 {
     repaintCaptionStrip(m_frame);
-    m_throttle.painted(RepaintThrottle::Clock::now());
+    m_throttle.painted(Clock::now());
 }
 
 } // namespace tarvolin

@@ -20,7 +20,7 @@ public:
 
     // The caption changes at once, for every piece; "&" in it shows as it is
     // (a frame's caption would read it as a mnemonic marker). Its strip of
-    // the frame is repainted as RepaintThrottle says.
+    // the frame is repainted as RepaintThrottle says, by the time on Clock.
     void set(const std::string& text);
 
     // Repaints the caption's strip now, for example before a notice, which
