@@ -44,4 +44,24 @@ int FontFit::fittingDpi(const layout::Window& table, const Measure& measure)
     return static_cast<int>(std::ceil(layout::defaultDpi * scale));
 }
 
+FontFit::Need FontFit::needed(layout::Kind kind, bool hasText, const Measures& m)
+{
+    switch (kind) {
+    case layout::Kind::Label:
+        return {hasText ? m.textWidth + 1 : 0, m.lineHeight};
+    case layout::Kind::CommandButton:
+        return {m.textWidth + 2 * m.border, m.lineHeight + m.border};
+    case layout::Kind::TextBox:
+    case layout::Kind::DriveList:
+        return {0, std::max(m.fieldHeight, m.lineHeight) + m.border};
+    case layout::Kind::Frame:
+        return hasText ? Need{m.captionWidth, 0, m.lineHeight} : Need{};
+    case layout::Kind::FolderList:
+    case layout::Kind::FileList:
+    case layout::Kind::Image:
+        return {};
+    }
+    return {};
+}
+
 } // namespace tarvolin

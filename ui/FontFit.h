@@ -26,6 +26,29 @@ struct Need
 };
 using Measure = std::function<Need(const layout::Control& control)>;
 
+// What a toolkit measures of one control in its font, in pixels.
+struct Measures
+{
+    int textWidth = 0;  // the control's text on one line
+    int lineHeight = 0; // a line of its text, fallback characters included
+    // What the control's border adds around its text, across and down (a
+    // button's raised one, a field's sunken one); 0 where the field below
+    // already holds it.
+    int border = 0;
+    // A field's own height as the toolkit sizes it to the font (a text
+    // box's, the drive list's selection field); 0 where it tells none.
+    int fieldHeight = 0;
+    // A frame's caption with the room the frame keeps on both sides of it.
+    int captionWidth = 0;
+};
+
+// The room a control of kind needs from what was measured: a label its
+// text (when it has one) on one line; a button its text inside its
+// border; a text box or the drive list its field or one line, inside its
+// border; a frame its caption, whose line stands above the controls it
+// holds; a list or the image nothing.
+Need needed(layout::Kind kind, bool hasText, const Measures& measured);
+
 // The least dots per inch, 96 at least, at which each control of table
 // gets the room measure says it needs.
 int fittingDpi(const layout::Window& table, const Measure& measure);

@@ -53,4 +53,27 @@ TEST(FontFitTest, TheLeastDpiAtWhichEveryTextHasRoom)
     }
 }
 
+TEST(FontFitTest, EachKindNeedsItsTextInItsBorder)
+{
+    using layout::Kind;
+    // Text 50 wide, lines 16 high, a border of 4, a field of 20, a caption of 66.
+    const FontFit::Measures m{50, 16, 4, 20, 66};
+    struct Case
+    {
+        Kind kind;
+        bool hasText;
+        int width, height, captionHeight;
+    };
+    for (const Case& c :
+         {Case{Kind::Label, true, 51, 16, 0}, Case{Kind::Label, false, 0, 16, 0},
+          Case{Kind::CommandButton, true, 58, 20, 0}, Case{Kind::TextBox, false, 0, 24, 0},
+          Case{Kind::DriveList, false, 0, 24, 0}, Case{Kind::Frame, true, 66, 0, 16},
+          Case{Kind::Frame, false, 0, 0, 0}, Case{Kind::FileList, true, 0, 0, 0}}) {
+        const FontFit::Need need = FontFit::needed(c.kind, c.hasText, m);
+        EXPECT_EQ(need.width, c.width) << static_cast<int>(c.kind);
+        EXPECT_EQ(need.height, c.height) << static_cast<int>(c.kind);
+        EXPECT_EQ(need.captionHeight, c.captionHeight) << static_cast<int>(c.kind);
+    }
+}
+
 } // namespace

@@ -110,27 +110,24 @@ QSize lineSize(const QWidget& widget, const QString& text)
     return widget.fontMetrics().size(Qt::TextSingleLine, text + QStringLiteral("Ag文"));
 }
 
-// The room the control needs for its text in its present font.
-FontFit::Need neededRoom(const layout::Control& control, const QWidget& widget)
+// What the control's text needs in its present font, as Qt measures it.
+FontFit::Measures measured(const layout::Control& control, const QWidget& widget)
 {
     const QString text = qText(control.text);
+    FontFit::Measures m;
+    m.textWidth = widget.fontMetrics().horizontalAdvance(text);
+    m.lineHeight = lineSize(widget, QString()).height();
     switch (control.kind) {
-    case layout::Kind::Label: {
-        const QSize line = lineSize(widget, QString());
-        return {text.isEmpty() ? 0 : widget.fontMetrics().horizontalAdvance(text) + 1,
-                line.height()};
-    }
-    case layout::Kind::CommandButton: {
-        const int border = 2 * widget.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-        return {widget.fontMetrics().horizontalAdvance(text) + 2 * border,
-                lineSize(widget, QString()).height() + border};
-    }
+    case layout::Kind::CommandButton:
+        m.border = 2 * widget.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        break;
     case layout::Kind::TextBox:
     case layout::Kind::DriveList:
-        return {0, widget.minimumSizeHint().height()};
+        m.fieldHeight = widget.minimumSizeHint().height(); // its frame included
+        break;
     case layout::Kind::Frame: {
         if (text.isEmpty())
-            return {};
+            break;
         const auto& frame = static_cast<const QGroupBox&>(widget);
         QStyleOptionGroupBox option;
         option.initFrom(&frame);
@@ -140,14 +137,14 @@ FontFit::Need neededRoom(const layout::Control& control, const QWidget& widget)
         option.rect = QRect(QPoint(0, 0), QSize(1 << 16, 1 << 10)); // room for any caption
         const QRect caption = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                             QStyle::SC_GroupBoxLabel, &frame);
-        return {caption.right() + 1 + caption.left(), 0, lineSize(widget, text).height()};
+        m.captionWidth = caption.right() + 1 + caption.left();
+        m.lineHeight = lineSize(widget, text).height();
+        break;
     }
-    case layout::Kind::FolderList:
-    case layout::Kind::FileList:
-    case layout::Kind::Image:
-        return {};
+    default:
+        break;
     }
-    return {};
+    return m;
 }
 
 void placeControls(QWidget& window, const layout::Window& table, int dpi)
@@ -170,7 +167,8 @@ QRect pixelRect(const layout::Rect& twips, int dpi)
 int fittingDpi(const QWidget& window, const layout::Window& table)
 {
     return FontFit::fittingDpi(table, [&window](const layout::Control& control) {
-        return neededRoom(control, *findControl(window, control.name));
+        return FontFit::needed(control.kind, !control.text.empty(),
+                               measured(control, *findControl(window, control.name)));
     });
 }
 

@@ -57,39 +57,35 @@ HFONT messageFont(int dpi)
 // A sunken or raised border's width, in pixels at 96 dots per inch.
 constexpr int edge = 2;
 
-// The room control, made as made, needs for its text in the font selected
+// What control, made as made, needs for its text in the font selected
 // into dc, whose lines are line pixels high, for a window at dpi dots per
-// inch: a caption's line, a button's text inside its raised border, a
-// field's line inside its sunken one.
-FontFit::Need neededRoom(const layout::Control& control, HWND made, HDC dc, int line, int dpi)
+// inch: a button's text inside its raised border, a field's line inside
+// its sunken one.
+FontFit::Measures measured(const layout::Control& control, HWND made, HDC dc, int line, int dpi)
 {
     const std::wstring text = wideText(std::string(control.text));
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    const int border = ControlSet::scaled(2 * edge, dpi);
+    FontFit::Measures m;
+    m.textWidth = static_cast<int>(extent.cx);
+    m.lineHeight = line;
     switch (control.kind) {
-    case layout::Kind::Label:
-        return {text.empty() ? 0 : static_cast<int>(extent.cx) + 1, line};
     case layout::Kind::CommandButton:
-        return {static_cast<int>(extent.cx) + 2 * border, line + border};
     case layout::Kind::TextBox:
-        return {0, line + border};
-    case layout::Kind::DriveList: {
+        m.border = ControlSet::scaled(2 * edge, dpi);
+        break;
+    case layout::Kind::DriveList:
+        m.border = ControlSet::scaled(2 * edge, dpi);
         // The closed box: its selection field, which the list sizes to its font.
-        const auto field = static_cast<int>(SendMessageW(made, CB_GETITEMHEIGHT, WPARAM(-1), 0));
-        return {0, std::max(field, line) + border};
-    }
+        m.fieldHeight = static_cast<int>(SendMessageW(made, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+        break;
     case layout::Kind::Frame:
-        if (text.empty())
-            return {};
-        return {static_cast<int>(extent.cx) + ControlSet::scaled(2 * ControlSet::captionInset, dpi),
-                0, line};
-    case layout::Kind::FolderList:
-    case layout::Kind::FileList:
-    case layout::Kind::Image:
-        return {};
+        m.captionWidth = m.textWidth + ControlSet::scaled(2 * ControlSet::captionInset, dpi);
+        break;
+    default:
+        break;
     }
-    return {};
+    return m;
 }
 
 // Gives every control that takes the focus the name a screen reader reads
@@ -190,7 +186,8 @@ void ControlSet::layOut(int dpi)
     GetTextMetricsW(dc, &metrics);
     const int fitting = FontFit::fittingDpi(m_table, [&](const layout::Control& control) {
         const auto index = static_cast<size_t>(&control - m_table.controls.data());
-        return neededRoom(control, m_controls[index], dc, metrics.tmHeight, dpi);
+        return FontFit::needed(control.kind, !control.text.empty(),
+                               measured(control, m_controls[index], dc, metrics.tmHeight, dpi));
     });
     SelectObject(dc, old);
     ReleaseDC(m_window, dc);
