@@ -54,7 +54,9 @@ TEST(NameText, ShowsUtf8AsItIsGbkDecodedAndTheRestReplaced)
 TEST(NameText, QuotedNamesShowTheirControlCharacters)
 {
     EXPECT_EQ(NameText::quoted("a\r\nb\x7F\x01.bin"), "“a␍␊b␡␁.bin”");
-    EXPECT_EQ(NameText::quoted("\xC4\xE3\xBA\xC3"), "“你好”"); // GBK
+#ifndef _WIN32
+    EXPECT_EQ(NameText::quoted("\xC4\xE3\xBA\xC3"), "“你好”"); // GBK bytes on Linux
+#endif
 }
 
 } // namespace

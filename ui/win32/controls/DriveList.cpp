@@ -20,14 +20,12 @@ DriveList::DriveList(HWND parent, int id)
 void DriveList::fill(const std::wstring& path)
 {
     SendMessageW(m_list, CB_RESETCONTENT, 0, 0);
-    m_roots.clear();
     std::vector<wchar_t> roots(GetLogicalDriveStringsW(0, nullptr) + 1, L'\0');
     GetLogicalDriveStringsW(static_cast<DWORD>(roots.size()), roots.data());
     int selected = -1;
     for (const wchar_t* root = roots.data(); *root != L'\0'; root += wcslen(root) + 1) {
         const int index = static_cast<int>(SendMessageW(
             m_list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(driveText(root).c_str())));
-        m_roots.push_back(root);
         if (path.size() >= 2 && path[1] == L':' && std::towlower(path[0]) == std::towlower(root[0]))
             selected = index;
     }
@@ -42,9 +40,12 @@ void DriveList::refresh()
 std::wstring DriveList::drive() const
 {
     const LRESULT index = SendMessageW(m_list, CB_GETCURSEL, 0, 0);
-    if (index < 0 || static_cast<size_t>(index) >= m_roots.size())
+    if (index == CB_ERR || SendMessageW(m_list, CB_GETLBTEXTLEN, index, 0) < 2)
         return {};
-    return m_roots[static_cast<size_t>(index)];
+    std::wstring text(static_cast<size_t>(SendMessageW(m_list, CB_GETLBTEXTLEN, index, 0)), L'\0');
+    SendMessageW(m_list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    // Every entry starts with its drive's letter and colon (driveText).
+    return {static_cast<wchar_t>(std::towupper(text[0])), L':', L'\\'};
 }
 
 DriveList::Facts DriveList::systemFacts()

@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace tarvolin {
 
@@ -46,7 +45,6 @@ public:
 
 private:
     HWND m_list;
-    std::vector<std::wstring> m_roots; // of the entries, in the list's order
 };
 
 } // namespace tarvolin
