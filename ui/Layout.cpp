@@ -1,5 +1,7 @@
 #include "ui/Layout.h"
 
+#include "Version.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -7,6 +9,11 @@
 namespace tarvolin::layout {
 
 namespace {
+
+// The About window's Label1 and the main window's caption show the version's
+// two numbers: "v1.0" and "V1.0" for 1.00.
+constexpr std::string_view aboutText = "Tarvolin v" TARVOLIN_VERSION_CAPTION "版";
+constexpr std::string_view mainCaption = "Tarvolin——Quenby作品   V" TARVOLIN_VERSION_CAPTION;
 
 // The main window. Containers come before what they hold.
 constexpr Control form1Controls[] = {
@@ -34,7 +41,7 @@ constexpr Control form1Controls[] = {
 // The About window; every control lies on the window itself.
 constexpr Control form2Controls[] = {
     {"Image1", Kind::Image, "Form2", "", {120, 480, 510, 495}, noTabIndex},
-    {"Label1", Kind::Label, "Form2", "Tarvolin v1.0版", {840, 360, 2175, 255}, 0},
+    {"Label1", Kind::Label, "Form2", aboutText, {840, 360, 2175, 255}, 0},
     {"Label2", Kind::Label, "Form2", "作者：qb@example.org", {840, 720, 2175, 255}, 1},
     {"Label3", Kind::Label, "Form2", "请免费使用，请互相传播", {840, 1080, 2055, 255}, 2},
 };
@@ -43,7 +50,7 @@ constexpr Control form2Controls[] = {
 
 constinit const Window form1{
     "Form1",
-    "Tarvolin——Quenby作品   V1.0",
+    mainCaption,
     {2370, 1635, 7095, 5565},
     {.sizable = true,
      .systemMenu = true,

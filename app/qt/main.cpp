@@ -3,6 +3,7 @@
 // loop. The program ends from the main window (its close button or its
 // closing), never by returning from here in ordinary use.
 
+#include "Version.h"
 #include "platform/qt/QtTranslations.h"
 #include "platform/qt/QtWindowServices.h"
 #include "ui/qt/Form1.h"
@@ -22,7 +23,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(resources); // the icon lives in the windows' static library
     QApplication::setApplicationName(QStringLiteral("Tarvolin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVOLIN_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvolin.png")));
     tarvolin::QtTranslations::install();
     // The classic style draws a frame's caption on its top line, as the

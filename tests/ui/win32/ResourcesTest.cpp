@@ -1,6 +1,7 @@
 // The program file's resources: version information in Chinese (Simplified,
 // PRC), the manifest, the icon and the emblem.
 
+#include "Version.h"
 #include "tests/support/Win32Windows.h"
 
 #include <gtest/gtest.h>
@@ -42,9 +43,16 @@ TEST(ResourcesTest, VersionInformationIsChineseSimplified)
               (std::vector<WORD>{0x0804, 1200, 0x0804, 936}));
     for (const wchar_t* block : {L"080404b0", L"080403a8"}) {
         EXPECT_EQ(value(data, block, L"ProductName"), "Tarvolin");
-        EXPECT_EQ(value(data, block, L"FileVersion"), "1.00");
-        EXPECT_EQ(value(data, block, L"ProductVersion"), "1.00");
+        EXPECT_EQ(value(data, block, L"FileVersion"), TARVOLIN_VERSION);
+        EXPECT_EQ(value(data, block, L"ProductVersion"), TARVOLIN_VERSION);
     }
+    // The numbers that Explorer shows as the file's version: 1.0.0.0 for 1.00.
+    VS_FIXEDFILEINFO* numbers = nullptr;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&numbers), &size));
+    EXPECT_EQ(numbers->dwFileVersionMS,
+              static_cast<DWORD>(MAKELONG(TARVOLIN_VERSION_MINOR, TARVOLIN_VERSION_MAJOR)));
+    EXPECT_EQ(numbers->dwFileVersionLS, 0u);
+    EXPECT_EQ(numbers->dwProductVersionMS, numbers->dwFileVersionMS);
 }
 
 TEST(ResourcesTest, ManifestIconAndEmblem)
