@@ -1,20 +1,24 @@
 #include "ui/RepaintThrottle.h"
 
-#include <algorithm>
-
 namespace tarvolin {
 
-bool RepaintThrottle::paintNow(Clock::time_point now) const
+RepaintThrottle::Repaint RepaintThrottle::changed(Clock::time_point now)
 {
-    return !m_lastPaint || now - *m_lastPaint >= interval;
+    // A timer runs late when the window is busy; the interval decides, not
+    // the timer.
+    if (!m_lastPaint || now - *m_lastPaint >= interval)
+        return {Repaint::Kind::now};
+    if (m_due)
+        return {Repaint::Kind::nothing};
+    m_due = true;
+    return {Repaint::Kind::later,
+            std::chrono::ceil<std::chrono::milliseconds>(*m_lastPaint + interval - now)};
 }
 
-std::chrono::milliseconds RepaintThrottle::wait(Clock::time_point now) const
+void RepaintThrottle::painted(Clock::time_point now)
 {
-    if (paintNow(now))
-        return std::chrono::milliseconds(0);
-    return std::max(std::chrono::ceil<std::chrono::milliseconds>(*m_lastPaint + interval - now),
-                    std::chrono::milliseconds(0));
+    m_lastPaint = now;
+    m_due = false;
 }
 
 } // namespace tarvolin

@@ -1,7 +1,6 @@
 #include "ui/qt/ProgressCaption.h"
 
 #include <QGroupBox>
-#include <QTimer>
 
 namespace tarvolin {
 
@@ -18,7 +17,11 @@ void repaintCaptionStrip(QGroupBox* frame)
 
 } // namespace
 
-ProgressCaption::ProgressCaption(QGroupBox* frame) : m_frame(frame) {}
+ProgressCaption::ProgressCaption(QGroupBox* frame) : m_frame(frame)
+{
+    m_putOff.setSingleShot(true);
+    QObject::connect(&m_putOff, &QTimer::timeout, [this] { repaintNow(); });
+}
 
 void ProgressCaption::set(const std::string& text)
 {
@@ -33,21 +36,16 @@ void ProgressCaption::set(const std::string& text)
     m_frame->setTitle(caption);
     m_frame->setAttribute(Qt::WA_UpdatesDisabled, false);
 
-    const Clock::time_point now = Clock::now();
-    if (m_throttle.paintNow(now)) {
+    const RepaintThrottle::Repaint repaint = m_throttle.changed(Clock::now());
+    if (repaint.kind == RepaintThrottle::Repaint::Kind::now)
         repaintNow();
-    } else if (!*m_repaintScheduled) {
-        *m_repaintScheduled = true;
-        QTimer::singleShot(m_throttle.wait(now), m_frame,
-                           [frame = m_frame, scheduled = m_repaintScheduled] {
-                               *scheduled = false;
-                               repaintCaptionStrip(frame);
-                           });
-    }
+    else if (repaint.kind == RepaintThrottle::Repaint::Kind::later)
+        m_putOff.start(repaint.after);
 }
 
 void ProgressCaption::repaintNow()
 {
+    m_putOff.stop();
     repaintCaptionStrip(m_frame);
     m_throttle.painted(Clock::now());
 }

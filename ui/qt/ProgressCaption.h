@@ -3,8 +3,8 @@
 #include "ui/RepaintThrottle.h"
 
 #include <QPointer>
+#include <QTimer>
 
-#include <memory>
 #include <string>
 
 class QGroupBox;
@@ -30,9 +30,8 @@ public:
 private:
     QPointer<QGroupBox> m_frame;
     RepaintThrottle m_throttle;
-    // Set while a repaint is scheduled; shared with the timer, which may
-    // fire after this object has gone.
-    std::shared_ptr<bool> m_repaintScheduled = std::make_shared<bool>(false);
+    // Makes up a repaint that the throttle put off.
+    QTimer m_putOff;
 };
 
 } // namespace tarvolin

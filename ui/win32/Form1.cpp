@@ -329,13 +329,11 @@ void Form1::setFrame3Caption(const std::string& caption)
     // RepaintThrottle says.
     m_frame3Caption = caption;
     showFrame3Caption();
-    const RepaintThrottle::Clock::time_point now = RepaintThrottle::Clock::now();
-    if (m_throttle.paintNow(now)) {
+    const RepaintThrottle::Repaint repaint = m_throttle.changed(RepaintThrottle::Clock::now());
+    if (repaint.kind == RepaintThrottle::Repaint::Kind::now)
         repaintCaption();
-    } else if (!m_repaintScheduled) {
-        m_repaintScheduled = true;
-        SetTimer(handle(), repaintTimer, static_cast<UINT>(m_throttle.wait(now).count()), nullptr);
-    }
+    else if (repaint.kind == RepaintThrottle::Repaint::Kind::later)
+        SetTimer(handle(), repaintTimer, static_cast<UINT>(repaint.after.count()), nullptr);
 }
 
 void Form1::showFrame3Caption()
@@ -361,14 +359,13 @@ void Form1::repaintCaption()
     strip.bottom = strip.top + ControlSet::scaled(
                                    layout::twipsToPixels(layout::form1.control("Drive1").twips.top),
                                    m_controls->layoutDpi());
+    KillTimer(handle(), repaintTimer);
     RedrawWindow(handle(), &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     m_throttle.painted(RepaintThrottle::Clock::now());
 }
 
 void Form1::onTimer()
 {
-    KillTimer(handle(), repaintTimer);
-    m_repaintScheduled = false;
     repaintCaption();
 }
 

@@ -106,11 +106,10 @@ private:
     HWND m_focus = nullptr;
     std::unique_ptr<Form2> m_about;
     std::unique_ptr<TaskbarProgress> m_taskbar;
-    // The progress caption's repaints: when the last was, and whether the
-    // timer will make up one skipped.
+    // The progress caption's repaints, and the timer that makes up one put
+    // off.
     static constexpr UINT_PTR repaintTimer = 1;
     RepaintThrottle m_throttle;
-    bool m_repaintScheduled = false;
 };
 
 } // namespace tarvolin
