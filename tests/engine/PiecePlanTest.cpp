@@ -73,6 +73,13 @@ TEST(PiecePlan, MoreThan32767PiecesIsAnOverflow)
     }
 }
 
+TEST(PiecePlan, NegativeQuotientWithARestIsAlreadyItsCeiling)
+{
+    EXPECT_EQ(PiecePlan(5, -2).count(), -2);
+    EXPECT_EQ(PiecePlan(-5, 2).count(), -2);
+    EXPECT_EQ(PiecePlan(-5, -2).count(), 3);
+}
+
 TEST(PiecePlan, ZeroSizeIsADivisionByZero)
 {
     try {

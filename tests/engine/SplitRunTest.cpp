@@ -233,6 +233,12 @@ TEST_F(SplitRun, DiskTooSmallIsRefusedBeforeTheFirstPiece)
     // Eight pieces and a script of one block, against the whole tmpfs.
     expectErrorNotice({"磁盘空间不足", "8392704 字节", "4194304 字节"});
     EXPECT_TRUE(listFolder(disk.path()).empty());
+    // Short of the room by less than the whole room.
+    writeFile(dir / "a.bin", randomBytes(5 << 20, 8));
+    host.notices.clear();
+    EXPECT_TRUE(split(dir / "a.bin", 1 << 20, disk / "a.bin"));
+    expectErrorNotice({"磁盘空间不足", "5246976 字节"});
+    EXPECT_TRUE(listFolder(disk.path()).empty());
 
     // Older pieces of the same names give their room back when emptied.
     const std::string source = randomBytes(3 << 20, 6);
@@ -489,6 +495,10 @@ TEST_F(SplitRun, NeverWritesOverItsOwnSource)
         };
         EXPECT_TRUE(split(scratch / c.sfile, 100, scratch / c.oname)) << c.refused;
         expectErrorNotice({c.refused, "被分割文件本身"});
+        // Only a name that differs in case is said to.
+        ASSERT_FALSE(host.notices.empty());
+        EXPECT_EQ(host.notices[0].find("大小写不同") != std::string::npos, c.sfile == "SRC.bin.000")
+            << host.notices[0];
         EXPECT_EQ(readFile(scratch / c.sfile), source) << c.refused;
         if (c.refused != "x.BAT") {
             EXPECT_FALSE(fs::exists(scratch / "x.BAT"));
@@ -535,6 +545,17 @@ TEST_F(SplitRun, SameFileNumberOnAnotherDeviceIsNotTheSourceWithoutAMount)
     EXPECT_TRUE(split(dir / "x", 100, dir / "x"));
     expectErrorNotice({"x.001", "被分割文件本身"});
     EXPECT_EQ(readFile(dir / "x"), source);
+}
+
+// Pieces on another device are read back: one that reads back short fails.
+TEST_F(SplitRun, PieceThatReadsBackShortFailsTheCheck)
+{
+    using Call = testsupport::FaultyCalls::Call;
+    testsupport::FaultyCalls calls({{Call::readAt, 1, testsupport::FaultyCalls::Effect::nothing}});
+    calls.oneNumberPerDevice = true;
+    writeFile(dir / "x", randomBytes(300));
+    EXPECT_TRUE(split(dir / "x", 100, dir / "x"));
+    expectErrorNotice({"校验失败：分割后的文件“" + dir / "x.000" + "”从第 1 个字节起"});
 }
 #endif
 

@@ -88,7 +88,8 @@ TEST(FileServices, NamesAlikeButForCaseAreTheSameName)
     std::vector<Case> cases{
         {"P.bin", "p.bin", true},         {"movie.AVI.000", "Movie.avi.000", true},
         {"Ä文件.bin", "ä文件.BIN", true}, {"a.bin", "a.bin ", false},
-        {"a.bin", "b.bin", false},        {"视频", "视频", true}};
+        {"a.bin", "b.bin", false},        {"视频", "视频", true},
+        {"z.bin", "Z.bin", true}};
 #ifndef _WIN32
     // GBK bytes from an archive: their ASCII letters alike but for case.
     cases.push_back({"\xCA\xD3"
@@ -101,6 +102,8 @@ TEST(FileServices, NamesAlikeButForCaseAreTheSameName)
                      "\xCA\xD4"
                      "a.bin",
                      false});
+    // Their other bytes are not letters: "\xE0" is no "à" to fold to "\xC0".
+    cases.push_back({"a\xE0.bin", "A\xC0.bin", false});
 #endif
     for (const Case& c : cases)
         EXPECT_EQ(FileServices::sameName(c.a, c.b), c.same) << c.a << " / " << c.b;

@@ -33,6 +33,7 @@ TEST(NameText, ShowsUtf8AsItIsGbkDecodedAndTheRestReplaced)
         // GB18030 or code page 936 reads is shown as such, the rest as U+FFFD.
         {"\xC0\xAF", false, "蜡"},
         {"\xE0\x80\xAF", false, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xE0\x9F\xBF", false, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
         {"\xE7\x94", false, "鐢"},
         {"\xED\xA0\x80", false, "頎€"},
         {"a\xE7", false, "a\xEF\xBF\xBD"},

@@ -134,6 +134,13 @@ TEST(Layout, PlacesInTheClientAreaAddTheContainers)
     EXPECT_EQ(form1.pixelsInClient(form1.control("Command1"), 192), (Rect{352, 672, 242, 50}));
 }
 
+TEST(Layout, ScreenReadersNameAControlByItsSpokenNameItsLabelOrItsText)
+{
+    EXPECT_EQ(form1.accessibleName(form1.control("Drive1")), "驱动器");
+    EXPECT_EQ(form1.accessibleName(form1.control("Text1")), "分割后文件的大小：");
+    EXPECT_EQ(form1.accessibleName(form1.control("Command3")), "开始分割");
+}
+
 TEST(Layout, FocusOrderFollowsTheTabIndex)
 {
     for (const Window* window : {&form1, &form2}) {

@@ -397,6 +397,13 @@ TEST_F(Behaviour, EditedFolderTextKeepsTheBytesOfTheFolderItShows)
         EXPECT_EQ(view.notices, std::vector<std::string>{completion(3, oname + ".BAT")}) << typed;
         EXPECT_EQ(readFile(oname + ".002"), source.substr(200)) << typed;
     }
+    // A folder whose name only begins with the shown one is another folder.
+    const std::string other = work + sep + "你好文件夹x";
+    fs::create_directories(fromUtf8(other));
+    view.notices.clear();
+    view.output = other + sep;
+    behaviour.Command3_Click();
+    EXPECT_EQ(view.notices, std::vector<std::string>{completion(3, other + sep + "a.bin.BAT")});
 }
 #endif
 

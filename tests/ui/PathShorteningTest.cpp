@@ -4,15 +4,15 @@
 
 namespace {
 
-// A measure in which every ASCII character is one unit wide and every other
-// character (Chinese, "…") two.
+// A measure in which every ASCII character but "W" is one unit wide, "W"
+// four and every other character (Chinese, "…") two.
 int width(std::string_view utf8)
 {
     int units = 0;
     for (size_t i = 0; i < utf8.size(); ++i) {
         const auto byte = static_cast<unsigned char>(utf8[i]);
         if (byte < 0x80)
-            units += 1;
+            units += byte == 'W' ? 4 : 1;
         else if ((byte & 0xC0) == 0xC0)
             units += 2;
     }
@@ -40,6 +40,7 @@ TEST(PathShorteningTest, KeepsTheStartAndTheNameWholeAndFitsTheWidth)
          "/a/x… 99%"},
         {"no folder left but \"…\": the middle of the whole text", "/abcdef/x.bin", 10, "/ab…bin"},
         {"no separator", "nnnnnnnnnn", 6, "n…n"},
+        {"a middle wider than \"…\": half of the rest at each end", "aWb", 5, "a…b"},
         {"not even \"…\" fits", "abc", 1, ""},
         {"empty", "", 0, ""},
     };

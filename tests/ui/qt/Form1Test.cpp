@@ -292,6 +292,11 @@ TEST_F(MainWindow, LongSourcePathShowsItsStartAndNameAndKeepsTheWholePath)
     form.setLab1Caption("/tmp/a.bin");
     EXPECT_EQ(lab1->displayedText(), "/tmp/a.bin");
     EXPECT_EQ(lab1->shownToolTip(), QString::fromUtf8("被分割文件长度：（字节）250000"));
+
+    // A name in GBK bytes reads as Chinese; the start command reads its bytes.
+    form.setLab1Caption("/tmp/\xC4\xE3\xBA\xC3.bin");
+    EXPECT_EQ(lab1->text(), QString::fromUtf8("/tmp/你好.bin"));
+    EXPECT_EQ(form.lab1Caption(), "/tmp/\xC4\xE3\xBA\xC3.bin");
 }
 
 TEST_F(MainWindow, LongProgressCaptionShowsThePieceAndThePercentage)

@@ -170,7 +170,8 @@ TEST(ScalingFontChange, AnOpenWindowGrowsWithANewFontAndStaysWhereItIs)
     const int smallDpi = tarvolin::layoutDpi(form);
     const QPoint place = form.pos();
 
-    QFont larger = QApplication::font();
+    const QFont small = QApplication::font();
+    QFont larger = small;
     larger.setPointSize(12);
     QApplication::setFont(larger);
     QApplication::processEvents();
@@ -178,6 +179,11 @@ TEST(ScalingFontChange, AnOpenWindowGrowsWithANewFontAndStaysWhereItIs)
     EXPECT_EQ(form.pos(), place);
     expectEveryTextFits(form, layout::form1);
     expectOneScale(form, layout::form1);
+
+    // And shrinks back with the smaller font.
+    QApplication::setFont(small);
+    QApplication::processEvents();
+    EXPECT_EQ(tarvolin::layoutDpi(form), smallDpi);
 }
 
 } // namespace

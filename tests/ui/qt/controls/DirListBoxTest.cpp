@@ -21,6 +21,13 @@ QStringList texts(const DirListBox& list)
     return result;
 }
 
+TEST(DirListBox, RootFolderKeepsItsSeparator)
+{
+    DirListBox list;
+    ASSERT_TRUE(list.setPath("/"));
+    EXPECT_EQ(list.path(), "/");
+}
+
 // A folder named in GBK ("资料") inside a drive whose root is a scratch folder.
 TEST(DirListBox, FolderNamedInGbkShowsReadableAndOpensByItsBytes)
 {
