@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,8 @@ struct Entry
 {
     std::string native;   // for file operations
     std::string readable; // to show: a name in GBK reads as Chinese
+
+    bool operator==(const Entry&) const = default;
 };
 
 // The files of folder (regular files, and links to them), in order:
@@ -30,6 +34,11 @@ std::vector<Entry> files(const std::string& folder);
 
 // The subfolders of folder (and links to folders), in the same order.
 std::vector<Entry> subfolders(const std::string& folder);
+
+// The folder's last-write time, in the system's own units: on most file
+// systems it changes whenever an entry comes, goes or is renamed (not on
+// the root of a FAT drive). None when the folder cannot be reached.
+std::optional<std::int64_t> changeTime(const std::string& folder);
 
 namespace detail {
 

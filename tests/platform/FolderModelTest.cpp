@@ -37,6 +37,27 @@ std::string hiddenName(const std::string& name)
 #endif
 }
 
+// Sets folder's last-write time an hour back, so that what changes in it
+// next cannot fall on the same time.
+void ageFolder(const fs::path& folder)
+{
+#ifdef _WIN32
+    // The C runtime sets no time on a folder.
+    const HANDLE handle =
+        CreateFileW(folder.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    FILETIME time;
+    GetFileTime(handle, nullptr, nullptr, &time);
+    ULARGE_INTEGER value{{time.dwLowDateTime, time.dwHighDateTime}};
+    value.QuadPart -= 36'000'000'000ULL;
+    time = {value.LowPart, value.HighPart};
+    SetFileTime(handle, nullptr, nullptr, &time);
+    CloseHandle(handle);
+#else
+    fs::last_write_time(folder, fs::last_write_time(folder) - std::chrono::hours(1));
+#endif
+}
+
 #ifdef _WIN32
 void mark(const std::string& path, DWORD attributes)
 {
@@ -89,6 +110,25 @@ TEST(FolderModelTest, ShowsFilesAndFoldersApartInOneOrderWithoutHiddenOnes)
     EXPECT_EQ(readable(FolderModel::files(testsupport::toUtf8(dir.path()))), files);
     EXPECT_EQ(readable(FolderModel::subfolders(testsupport::toUtf8(dir.path()))), folders);
     EXPECT_TRUE(FolderModel::files(dir / "missing").empty()) << "a folder that cannot be read";
+}
+
+TEST(FolderModelTest, ChangeTimeMovesWhenAFileComesOrGoes)
+{
+    TempDir dir;
+    const std::string folder = testsupport::toUtf8(dir.path());
+    for (const bool comes : {true, false}) {
+        ageFolder(dir.path());
+        const std::optional<std::int64_t> before = FolderModel::changeTime(folder);
+        ASSERT_TRUE(before);
+        if (comes)
+            testsupport::writeFile(dir / "new.bin", "x");
+        else
+            fs::remove(testsupport::fromUtf8(dir / "new.bin"));
+        EXPECT_NE(FolderModel::changeTime(folder), before) << comes;
+    }
+    testsupport::writeFile(dir / "file", "x");
+    EXPECT_EQ(FolderModel::changeTime(dir / "file"), std::nullopt) << "a file is no folder";
+    EXPECT_EQ(FolderModel::changeTime(dir / "missing"), std::nullopt);
 }
 
 #ifndef _WIN32

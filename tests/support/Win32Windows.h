@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace testsupport {
@@ -51,6 +52,21 @@ inline void pressKey(WPARAM key)
     tarvolin::Win32WindowServices::dispatch(message);
     message.message = WM_KEYUP;
     tarvolin::Win32WindowServices::dispatch(message);
+}
+
+// Runs the windows' messages (timers included) until holds() or until
+// limit milliseconds have passed; whether it holds.
+inline bool waitFor(const std::function<bool()>& holds, ULONGLONG limit = 10000)
+{
+    const ULONGLONG end = GetTickCount64() + limit;
+    while (!holds()) {
+        if (GetTickCount64() >= end)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        tarvolin::Win32WindowServices services;
+        services.pumpEvents();
+    }
+    return true;
 }
 
 } // namespace testsupport

@@ -6,6 +6,7 @@
 #include "platform/win32/Win32WindowServices.h"
 #include "platform/win32/WindowText.h"
 #include "platform/windows/WideText.h"
+#include "ui/FolderFollowing.h"
 #include "ui/PathShortening.h"
 #include "ui/win32/Form2.h"
 
@@ -70,6 +71,7 @@ Form1::Form1(Win32WindowServices& services) : m_services(services)
     m_drive1->fill(here);
     m_dir1->onChange = [this] { m_behaviour.Dir1_Change(); };
     setDir1Path(utf8Text(here));
+    SetTimer(handle(), followTimer, static_cast<UINT>(FolderFollowing::tick.count()), nullptr);
 
     m_behaviour.Form_Load();
 }
@@ -134,7 +136,7 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         m_behaviour.Form_Unload();
         return 0;
     case WM_TIMER:
-        onTimer();
+        onTimer(wParam);
         return 0;
     case WM_DPICHANGED:
     case WM_SETTINGCHANGE:
@@ -364,9 +366,13 @@ void Form1::repaintCaption()
     m_throttle.painted(RepaintThrottle::Clock::now());
 }
 
-void Form1::onTimer()
+void Form1::onTimer(UINT_PTR timer)
 {
-    repaintCaption();
+    if (timer == repaintTimer) {
+        repaintCaption();
+    } else if (timer == followTimer && IsWindowVisible(handle()) && !IsIconic(handle())) {
+        m_file1->follow();
+    }
 }
 
 void Form1::setProgressShare(double share, bool failed)

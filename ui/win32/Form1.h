@@ -79,7 +79,7 @@ private:
     void onCommand(int id, int code);
     void onActivate(bool active);
     void onDeviceChange(WPARAM event, LPARAM details);
-    void onTimer();
+    void onTimer(UINT_PTR timer);
     void repaintCaption();
     // What follows each layout: the tooltips' font, the folder list's line
     // height, and the texts shortened to the new room.
@@ -110,6 +110,9 @@ private:
     // off.
     static constexpr UINT_PTR repaintTimer = 1;
     RepaintThrottle m_throttle;
+    // File1 follows its folder on disk: it looks at it every tick while the
+    // window shows.
+    static constexpr UINT_PTR followTimer = 2;
 };
 
 } // namespace tarvolin

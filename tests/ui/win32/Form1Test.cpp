@@ -25,6 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 namespace layout = tarvolin::layout;
 using testsupport::className;
+using testsupport::listTexts;
 using testsupport::pressKey;
 using testsupport::rectInClient;
 using testsupport::text;
@@ -302,6 +303,28 @@ TEST_F(Form1Test, OpensAndListsAFolderDeeperThanThePathLimit)
     EXPECT_TRUE(shown.ends_with("\\文件 ")) << shown;
     EXPECT_EQ(form.text2(), deep + "\\");
     EXPECT_EQ(form.lab1ToolTip(), "被分割文件长度：（字节）42");
+}
+
+TEST_F(Form1Test, FileListFollowsItsFolderOnDiskKeepingTheSelection)
+{
+    testsupport::TempDir dir;
+    testsupport::writeFile(dir / "notes.txt", "n");
+    form.show();
+    ASSERT_TRUE(form.setDir1Path(testsupport::toUtf8(dir.path())));
+    selectFirstFile();
+    ASSERT_EQ(form.file1FileName(), "notes.txt");
+
+    // Only the window's own timer runs: no key, no click. The new files
+    // come before the selected one.
+    for (const char* name : {"movie.avi", "movie.avi.000"})
+        testsupport::writeFile(dir / name, "x");
+    const std::vector<std::wstring> shown = {L"movie.avi", L"movie.avi.000", L"notes.txt"};
+    EXPECT_TRUE(testsupport::waitFor([&] { return listTexts(control("File1")) == shown; }));
+    EXPECT_EQ(form.file1FileName(), "notes.txt");
+    fs::remove(dir.path() / "movie.avi");
+    EXPECT_TRUE(testsupport::waitFor([&] { return form.file1EntryCount() == 2; }));
+    EXPECT_EQ(form.file1FileName(), "notes.txt");
+    EXPECT_EQ(form.lab1Caption(), dir / "notes.txt");
 }
 
 TEST_F(Form1Test, SplitsThroughTheWindowWithAGbkScript)

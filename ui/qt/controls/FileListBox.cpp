@@ -2,6 +2,7 @@
 
 #include "platform/FolderModel.h"
 #include "platform/qt/NativeNames.h"
+#include "ui/FolderFollowing.h"
 
 #include <QFileInfo>
 #include <QScrollBar>
@@ -11,14 +12,13 @@ namespace tarvolin {
 namespace {
 
 constexpr int nativeNameRole = Qt::UserRole;
-constexpr int settleMilliseconds = 200;
 
 } // namespace
 
 FileListBox::FileListBox(QWidget* parent) : ListBox(parent)
 {
     m_settle.setSingleShot(true);
-    m_settle.setInterval(settleMilliseconds);
+    m_settle.setInterval(FolderFollowing::settle);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle,
             qOverload<>(&QTimer::start));
     connect(&m_settle, &QTimer::timeout, this, &FileListBox::refresh);

@@ -1,7 +1,8 @@
 #include "ui/win32/controls/FileList.h"
 
-#include "platform/FolderModel.h"
 #include "platform/windows/WideText.h"
+
+#include <algorithm>
 
 namespace tarvolin {
 
@@ -16,13 +17,57 @@ FileList::FileList(HWND parent, int id)
 void FileList::setPath(const std::wstring& folder)
 {
     m_path = folder;
+    read();
+    fill();
+}
+
+bool FileList::read()
+{
+    const std::string folder = utf8Text(m_path);
+    const FolderFollowing::Stamp stamp = FolderModel::changeTime(folder);
+    const FolderFollowing::Clock::time_point start = FolderFollowing::Clock::now();
+    std::vector<FolderModel::Entry> entries = FolderModel::files(folder);
+    m_following.listed(stamp, start, FolderFollowing::Clock::now());
+    if (entries == m_entries)
+        return false;
+    m_entries = std::move(entries);
+    return true;
+}
+
+void FileList::fill()
+{
     SendMessageW(m_list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(m_list, LB_RESETCONTENT, 0, 0);
-    for (const FolderModel::Entry& entry : FolderModel::files(utf8Text(folder)))
+    for (const FolderModel::Entry& entry : m_entries)
         SendMessageW(m_list, LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(wideText(entry.readable).c_str()));
     SendMessageW(m_list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(m_list, nullptr, TRUE);
+}
+
+void FileList::refresh()
+{
+    // The list holds m_entries in their order: the selection is found by
+    // its native name.
+    const LRESULT index = SendMessageW(m_list, LB_GETCURSEL, 0, 0);
+    const std::string selected =
+        index >= 0 && static_cast<size_t>(index) < m_entries.size() ? m_entries[index].native : "";
+    const LRESULT top = SendMessageW(m_list, LB_GETTOPINDEX, 0, 0);
+    if (!read())
+        return;
+    fill();
+    const auto kept =
+        std::find_if(m_entries.begin(), m_entries.end(),
+                     [&](const FolderModel::Entry& e) { return e.native == selected; });
+    if (!selected.empty() && kept != m_entries.end())
+        SendMessageW(m_list, LB_SETCURSEL, kept - m_entries.begin(), 0);
+    SendMessageW(m_list, LB_SETTOPINDEX, top, 0);
+}
+
+void FileList::follow()
+{
+    if (m_following.due(FolderModel::changeTime(utf8Text(m_path)), FolderFollowing::Clock::now()))
+        refresh();
 }
 
 int FileList::entryCount() const

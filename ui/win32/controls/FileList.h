@@ -1,14 +1,21 @@
 #pragma once
 
+#include "platform/FolderModel.h"
+#include "ui/FolderFollowing.h"
+
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace tarvolin {
 
 // The file list: the files of one folder, every name but hidden and system
 // files, sorted, with single selection. Choosing an entry by mouse or by
 // keyboard (arrows, Home, End, a letter) reaches the parent as LBN_SELCHANGE.
+// The list follows its folder on disk when its window calls follow every
+// FolderFollowing::tick: files that appear or go show up a moment later,
+// the selected entry stays selected and the list keeps its scroll position.
 class FileList
 {
 public:
@@ -26,9 +33,22 @@ public:
     // The bare name of the selected entry; empty while none is selected.
     std::wstring fileName() const;
 
+    // Reads the folder again, keeping the selected entry when it is still
+    // there; the control changes only when the files did. No click reaches
+    // the parent.
+    void refresh();
+    // Reads the folder again when FolderFollowing says it is due.
+    void follow();
+
 private:
+    // Reads the folder; whether its files differ from those shown.
+    bool read();
+    void fill();
+
     HWND m_list;
     std::wstring m_path;
+    std::vector<FolderModel::Entry> m_entries;
+    FolderFollowing m_following;
 };
 
 } // namespace tarvolin

@@ -61,4 +61,30 @@ TEST_F(FileListTest, KeyboardSelectionReachesTheWindow)
     EXPECT_EQ(list.fileName(), L"");
 }
 
+TEST_F(FileListTest, RefreshKeepsTheSelectedFileAndTheScrollPosition)
+{
+    for (int i = 10; i < 40; ++i)
+        testsupport::writeFile(dir / ("f" + std::to_string(i)), "x");
+    MoveWindow(list.handle(), 0, 0, 200, 100, FALSE);
+    list.setPath(dir.path().wstring());
+    SendMessageW(list.handle(), LB_SETCURSEL, 10, 0);
+    SendMessageW(list.handle(), LB_SETTOPINDEX, 5, 0);
+    ASSERT_EQ(list.fileName(), L"f20");
+
+    // Two files come before the selected one, one goes.
+    for (const char* name : {"a.bin", "b.bin"})
+        testsupport::writeFile(dir / name, "x");
+    fs::remove(dir.path() / "f11");
+    list.refresh();
+    EXPECT_EQ(list.entryCount(), 31);
+    EXPECT_EQ(list.fileName(), L"f20");
+    EXPECT_EQ(SendMessageW(list.handle(), LB_GETTOPINDEX, 0, 0), 5);
+
+    // The selected file goes: none is selected; no click reached the window.
+    fs::remove(dir.path() / "f20");
+    list.refresh();
+    EXPECT_EQ(list.fileName(), L"");
+    EXPECT_TRUE(parent.notifications.empty());
+}
+
 } // namespace
