@@ -2,17 +2,20 @@
 
 #include "platform/Failure.h"
 #include "platform/NameText.h"
+#include "platform/Utf8.h"
+
+#include <algorithm>
 
 namespace tarvolin {
 
 void NarrowEncoder::throwUnrepresentable(const std::string& utf8) const
 {
     // The first character that the code page cannot hold, tried one at a
-    // time (a text of one character is that character).
+    // time (a text of one character is that character; a byte that begins
+    // no well-formed character is tried alone).
     std::string character;
     for (std::size_t at = 0, length = 0; at < utf8.size() && character.empty(); at += length) {
-        const auto lead = static_cast<unsigned char>(utf8[at]);
-        length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        length = std::max<std::size_t>(1, Utf8::sequenceAt(utf8, at));
         if (at == 0 && length >= utf8.size()) {
             character = utf8;
             break;
