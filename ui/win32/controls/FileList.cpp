@@ -17,16 +17,15 @@ FileList::FileList(HWND parent, int id)
 void FileList::setPath(const std::wstring& folder)
 {
     m_path = folder;
-    read();
+    m_folder = utf8Text(folder);
+    read(FolderModel::changeTime(m_folder));
     fill();
 }
 
-bool FileList::read()
+bool FileList::read(FolderFollowing::Stamp stamp)
 {
-    const std::string folder = utf8Text(m_path);
-    const FolderFollowing::Stamp stamp = FolderModel::changeTime(folder);
     const FolderFollowing::Clock::time_point start = FolderFollowing::Clock::now();
-    std::vector<FolderModel::Entry> entries = FolderModel::files(folder);
+    std::vector<FolderModel::Entry> entries = FolderModel::files(m_folder);
     m_following.listed(stamp, start, FolderFollowing::Clock::now());
     if (entries == m_entries)
         return false;
@@ -47,13 +46,18 @@ void FileList::fill()
 
 void FileList::refresh()
 {
+    refresh(FolderModel::changeTime(m_folder));
+}
+
+void FileList::refresh(FolderFollowing::Stamp stamp)
+{
     // The list holds m_entries in their order: the selection is found by
     // its native name.
     const LRESULT index = SendMessageW(m_list, LB_GETCURSEL, 0, 0);
     const std::string selected =
         index >= 0 && static_cast<size_t>(index) < m_entries.size() ? m_entries[index].native : "";
     const LRESULT top = SendMessageW(m_list, LB_GETTOPINDEX, 0, 0);
-    if (!read())
+    if (!read(stamp))
         return;
     fill();
     const auto kept =
@@ -66,8 +70,9 @@ void FileList::refresh()
 
 void FileList::follow()
 {
-    if (m_following.due(FolderModel::changeTime(utf8Text(m_path)), FolderFollowing::Clock::now()))
-        refresh();
+    const FolderFollowing::Stamp stamp = FolderModel::changeTime(m_folder);
+    if (m_following.due(stamp, FolderFollowing::Clock::now()))
+        refresh(stamp);
 }
 
 int FileList::entryCount() const

@@ -41,12 +41,15 @@ public:
     void follow();
 
 private:
-    // Reads the folder; whether its files differ from those shown.
-    bool read();
+    // Reads the folder, its last-write time being stamp (read just
+    // before); whether its files differ from those shown.
+    bool read(FolderFollowing::Stamp stamp);
     void fill();
+    void refresh(FolderFollowing::Stamp stamp);
 
     HWND m_list;
     std::wstring m_path;
+    std::string m_folder; // m_path as UTF-8, for the folder services
     std::vector<FolderModel::Entry> m_entries;
     FolderFollowing m_following;
 };
