@@ -7,6 +7,7 @@
 #include "engine/SplitFileGuard.h"
 #include "engine/SplitHost.h"
 #include "engine/SplitOutputs.h"
+#include "platform/BatchFlush.h"
 #include "platform/DiskSpace.h"
 #include "platform/Failure.h"
 #include "platform/FileServices.h"
@@ -169,6 +170,9 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
         if (OpenFile::statusAt(scriptPath))
             ReassemblyScript::write(scriptPath, {}, sourceIdentity, checkOutput);
 
+        // Each piece is written out before it is closed; the pieces are
+        // made safe together once the last one is.
+        BatchFlush flushes(outputs.folder());
         PieceCopier copier(host, buffer);
         // What is done, with the share of the piece at hand, over the whole.
         const auto showProgress = [&](const char* doing, const std::string& piecePath,
@@ -188,7 +192,7 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
             copier.copy(source, piece, size, [&](std::int64_t copied) {
                 showCopied(i - 1 + static_cast<double>(copied) / static_cast<double>(size));
             });
-            piece.flush();
+            flushes.settle(piece);
             if (elsewhere)
                 piece.dropCache();
             piece.close();
@@ -197,6 +201,10 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
             copier.pumpEvents();
         }
         checkUnchanged(source, fileLength);
+        if (!flushes.finish()) {
+            for (std::int32_t i = 1; i <= plan.count(); ++i)
+                FileServices::flushFile(outputs.piecePath(i));
+        }
 
         if (elsewhere) {
             std::int64_t checked = 0;

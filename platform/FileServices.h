@@ -34,6 +34,10 @@ std::string currentFolder();
 // systems keep their names by themselves).
 void flushFolder(const std::string& folder);
 
+// Waits until the device holds every byte of the file at path, written and
+// closed before; a failure names the file.
+void flushFile(const std::string& path);
+
 namespace detail {
 
 // Length of the file at path, or the error code of the failed look-up.

@@ -43,6 +43,14 @@ public:
     // the file and what failed.
     void flush();
 
+    // Writes every byte of the file to the device and waits for it, without
+    // what the file system keeps of it (its size, its blocks) and without
+    // emptying the device's own cache: for files that one flush of their
+    // file system makes safe together. False where the system cannot do
+    // this for the file; a write the device refuses is a failure that
+    // names the file.
+    bool writeOut();
+
     // Lets the system forget the file's bytes once the device holds them,
     // so that reading them again reads the device.
     void dropCache();

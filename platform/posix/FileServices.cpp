@@ -58,19 +58,40 @@ bool FileServices::sameName(const std::string& a, const std::string& b)
                       [&](char32_t p, char32_t q) { return upper(p) == upper(q); });
 }
 
-void FileServices::flushFolder(const std::string& folder)
+namespace {
+
+// Opens path as flags say and waits until the device holds it, by the call
+// sync; a file system that keeps nothing to sync (EINVAL) writes by itself.
+template <typename Sync>
+void flushAt(const std::string& path, int flags, Sync sync, const char* cannotOpen,
+             const char* cannotFlush)
 {
     SystemCalls& calls = SystemCalls::current();
-    const int handle = calls.open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    const int handle = calls.open(path.c_str(), flags | O_CLOEXEC, 0);
     if (handle < 0)
-        throw Failure(SystemErrorText::describe("无法打开文件夹", folder, errno));
+        throw Failure(SystemErrorText::describe(cannotOpen, path, errno));
     int error = 0;
-    while (calls.sync(handle) != 0 && (error = errno) == EINTR)
+    while (sync(calls, handle) != 0 && (error = errno) == EINTR)
         error = 0;
     calls.close(handle);
-    // A file system that keeps no folder to sync (EINVAL) writes names by itself.
     if (error != 0 && error != EINVAL)
-        throw Failure(SystemErrorText::describe("无法把文件夹存到磁盘上", folder, error));
+        throw Failure(SystemErrorText::describe(cannotFlush, path, error));
+}
+
+} // namespace
+
+void FileServices::flushFolder(const std::string& folder)
+{
+    flushAt(
+        folder, O_RDONLY | O_DIRECTORY, [](SystemCalls& calls, int fd) { return calls.sync(fd); },
+        "无法打开文件夹", "无法把文件夹存到磁盘上");
+}
+
+void FileServices::flushFile(const std::string& path)
+{
+    flushAt(
+        path, O_RDONLY, [](SystemCalls& calls, int fd) { return calls.dataSync(fd); },
+        "无法打开文件", "无法把文件存到磁盘上");
 }
 
 std::string FileServices::currentFolder()

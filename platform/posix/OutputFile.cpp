@@ -78,6 +78,21 @@ void OutputFile::flush()
         throwNotSaved(path(), error);
 }
 
+bool OutputFile::writeOut()
+{
+    int error = 0;
+    while (SystemCalls::current().syncRange(handle(), 0, 0,
+                                            SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE |
+                                                SYNC_FILE_RANGE_WAIT_AFTER) != 0) {
+        if ((error = errno) != EINTR)
+            break;
+        error = 0;
+    }
+    if (error != 0 && !unsupported(error))
+        throwNotSaved(path(), error);
+    return error == 0;
+}
+
 void OutputFile::dropCache()
 {
     // The bytes are on the device (flushed): only clean pages go.

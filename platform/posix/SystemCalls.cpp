@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/utsname.h>
 #include <unistd.h>
 
 namespace tarvolin {
@@ -68,6 +69,23 @@ int SystemCalls::syncRange(int fd, off_t offset, off_t length, unsigned flags)
     errno = ENOSYS;
     return -1;
 #endif
+}
+
+int SystemCalls::syncFileSystem(int fd)
+{
+#ifdef __linux__
+    return ::syncfs(fd);
+#else
+    (void)fd;
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
+std::string SystemCalls::kernelRelease()
+{
+    struct utsname names;
+    return ::uname(&names) == 0 ? names.release : "";
 }
 
 int SystemCalls::fileStatus(int fd, struct stat* info)

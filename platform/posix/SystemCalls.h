@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -30,6 +31,12 @@ public:
     virtual int dataSync(int fd);
     virtual int sync(int fd);
     virtual int syncRange(int fd, off_t offset, off_t length, unsigned flags);
+    // Writes every file of the file system that holds fd to its device and
+    // commits them (syncfs); since Linux 5.8 it also reports a write the
+    // device refused on that file system since fd was opened.
+    virtual int syncFileSystem(int fd);
+    // The running kernel's release, as uname tells it ("6.1.0-13-amd64").
+    virtual std::string kernelRelease();
     // What the system tells of the file behind fd (its device, number,
     // kind and length).
     virtual int fileStatus(int fd, struct stat* info);

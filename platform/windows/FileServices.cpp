@@ -1,5 +1,7 @@
 #include "platform/FileServices.h"
 
+#include "platform/Failure.h"
+#include "platform/SystemErrorText.h"
 #include "platform/windows/LongPath.h"
 #include "platform/windows/WideText.h"
 
@@ -41,6 +43,21 @@ bool FileServices::sameName(const std::string& a, const std::string& b)
 }
 
 void FileServices::flushFolder(const std::string&) {}
+
+void FileServices::flushFile(const std::string& path)
+{
+    HANDLE file =
+        CreateFileW(LongPath::of(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        throw Failure(
+            SystemErrorText::describe("无法打开文件", path, SystemErrorText::lastError()));
+    const bool flushed = FlushFileBuffers(file) != 0;
+    const int error = SystemErrorText::lastError();
+    CloseHandle(file);
+    if (!flushed)
+        throw Failure(SystemErrorText::describe("无法把文件存到磁盘上", path, error));
+}
 
 std::string FileServices::currentFolder()
 {

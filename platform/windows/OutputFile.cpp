@@ -20,6 +20,29 @@ OpenFile::Handle openForWriting(const std::string& path)
     return handle;
 }
 
+// NtFlushBuffersFileEx (Windows 8 and later) with FLUSH_FLAGS_NO_SYNC
+// writes a file's bytes and what the file system keeps of it to the device
+// without the device's own cache; looked up at run time, for Windows 7.
+struct IoStatus
+{
+    union {
+        LONG status;
+        void* pointer;
+    };
+    ULONG_PTR information;
+};
+using FlushBuffersFileEx = LONG(WINAPI*)(HANDLE, ULONG, void*, ULONG, IoStatus*);
+using NtStatusToDosError = ULONG(WINAPI*)(LONG);
+constexpr ULONG flushNoSync = 0x2;
+
+template <typename Function> Function fromNtdll(const char* name)
+{
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(ntdll, name)))
+               : nullptr;
+}
+
 } // namespace
 
 OpenFile::Handle OutputFile::openChecked(const std::string& path,
@@ -62,7 +85,8 @@ void OutputFile::awaitWriteBack(std::int64_t offset, std::int64_t length)
     constexpr std::int64_t together = std::int64_t{16} << 20;
     if (offset + length - m_flushedUpTo < together)
         return;
-    flush();
+    if (!writeOut())
+        flush();
     m_flushedUpTo = offset + length;
 }
 
@@ -70,6 +94,24 @@ void OutputFile::flush()
 {
     if (!FlushFileBuffers(handle()))
         throwNotSaved(path(), SystemErrorText::lastError());
+}
+
+bool OutputFile::writeOut()
+{
+    static const auto flushEx = fromNtdll<FlushBuffersFileEx>("NtFlushBuffersFileEx");
+    static const auto toDosError = fromNtdll<NtStatusToDosError>("RtlNtStatusToDosError");
+    if (flushEx == nullptr || toDosError == nullptr)
+        return false;
+    IoStatus done{};
+    const LONG status = flushEx(handle(), flushNoSync, nullptr, 0, &done);
+    if (status >= 0)
+        return true;
+    const auto error = static_cast<int>(toDosError(status));
+    // A file system that cannot flush without the device's cache.
+    if (error == ERROR_INVALID_PARAMETER || error == ERROR_NOT_SUPPORTED ||
+        error == ERROR_INVALID_FUNCTION || error == ERROR_CALL_NOT_IMPLEMENTED)
+        return false;
+    throwNotSaved(path(), error);
 }
 
 void OutputFile::dropCache()

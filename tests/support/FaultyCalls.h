@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <fcntl.h>
 #include <map>
 #include <new>
 #include <stdexcept>
@@ -32,7 +33,8 @@ public:
         readAt,
         dataSync,
         sync,
-        syncRange
+        syncRange,
+        syncFileSystem
     };
     enum class Effect {
         fail,        // returns -1 with the error (a close still releases the descriptor)
@@ -116,9 +118,21 @@ public:
     }
     int syncRange(int fd, off_t offset, off_t length, unsigned flags) override
     {
+        if ((flags & SYNC_FILE_RANGE_WAIT_AFTER) != 0)
+            note("writeOut", fd);
         const Fault* fault = hit(Call::syncRange);
         return fault ? misbehave<int>(*fault, 0)
                      : SystemCalls::syncRange(fd, offset, length, flags);
+    }
+    int syncFileSystem(int fd) override
+    {
+        note("syncFileSystem", fd);
+        const Fault* fault = hit(Call::syncFileSystem);
+        return fault ? misbehave<int>(*fault, 0) : SystemCalls::syncFileSystem(fd);
+    }
+    std::string kernelRelease() override
+    {
+        return release.empty() ? SystemCalls::kernelRelease() : release;
     }
     int fileStatus(int fd, struct stat* info) override
     {
@@ -131,6 +145,7 @@ public:
     }
     int close(int fd) override
     {
+        note("close", fd);
         const Fault* fault = hit(Call::close);
         if (fault == nullptr)
             return SystemCalls::close(fd);
@@ -138,10 +153,14 @@ public:
         return misbehave<int>(*fault, 0);
     }
 
-    // What was written and flushed, in order: "write a.bin.000",
-    // "dataSync a.bin.000", "sync <folder>"; a test may add its own.
+    // What was written, flushed and closed, in order: "write a.bin.000",
+    // "writeOut a.bin.000" (a wait for a range's write-back), "close
+    // a.bin.000", "syncFileSystem <folder>", "dataSync a.bin.BAT",
+    // "sync <folder>"; a test may add its own.
     std::vector<std::string> log;
 
+    // The kernel's release as the run is told it; the real one where empty.
+    std::string release;
     // A slow disk: each copy between two files moves this clock on by copyTime.
     TestClock* slowCopies = nullptr;
     std::chrono::milliseconds copyTime{0};
