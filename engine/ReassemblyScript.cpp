@@ -47,7 +47,8 @@ bool needsQuotes(const std::string& bare)
 // dot ("nul.000"; "CON.bin" on many versions): a script would join the
 // pieces into the device, and no piece could bear the name. The name before
 // the first dot, without the blanks at its end, in any case; COM and LPT
-// take the digits 1 to 9 and the superscripts ¹ ² ³.
+// take the digits 0 to 9 and the superscripts ¹ ² ³, as Windows' rules for
+// file names list them, and CONIN$ and CONOUT$ name the console.
 std::optional<std::string> deviceNameIn(const std::string& bare)
 {
     std::string stem = bare.substr(0, bare.find('.'));
@@ -60,8 +61,9 @@ std::optional<std::string> deviceNameIn(const std::string& bare)
     const std::string_view number = std::string_view(upper).substr(head.size());
     const bool device =
         ((head == "CON" || head == "PRN" || head == "AUX" || head == "NUL") && number.empty()) ||
+        upper == "CONIN$" || upper == "CONOUT$" ||
         ((head == "COM" || head == "LPT") &&
-         ((number.size() == 1 && number[0] >= '1' && number[0] <= '9') || number == "\u00B9" ||
+         ((number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\u00B9" ||
           number == "\u00B2" || number == "\u00B3"));
     return device ? std::optional<std::string>(stem) : std::nullopt;
 }

@@ -29,7 +29,7 @@ public:
     // redirect or pipe it, or match other files (control characters,
     // " < > | * ?), elsewhere than on Windows one that no Windows file name
     // holds (: and \), and one that Windows takes for a device (CON, PRN,
-    // AUX, NUL, COM1 to COM9, LPT1 to LPT9 before its first dot, in any
+    // AUX, NUL, COM0 to COM9, LPT0 to LPT9, CONIN$, CONOUT$ before its first dot, in any
     // case), and with it every piece and the script. The failure says which
     // character or device it is. Characters, not bytes: a name that is not
     // UTF-8 is read as GBK, whose second bytes may be "|" or "\".

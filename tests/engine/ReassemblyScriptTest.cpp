@@ -203,7 +203,13 @@ TEST(ReassemblyScript, RefusesTargetsTheScriptCannotCarry)
                                            {"prn. ", "设备名“prn”"},
                                            {"COM1.bin", "设备名“COM1”"},
                                            {"lpt9", "设备名“lpt9”"},
-                                           {"com\u00B9.txt", "设备名“com\u00B9”"}}) {
+                                           {"com\u00B9.txt", "设备名“com\u00B9”"},
+                                           {"LPT\u00B3", "设备名“LPT\u00B3”"},
+                                           {"com\u00B2.bin", "设备名“com\u00B2”"},
+                                           {"com0.txt", "设备名“com0”"},
+                                           {"LPT0", "设备名“LPT0”"},
+                                           {"CONOUT$", "设备名“CONOUT$”"},
+                                           {"conin$.bin", "设备名“conin$”"}}) {
         try {
             ReassemblyScript::checkTarget(c.bare);
             ADD_FAILURE() << "accepted " << c.bare;
@@ -213,8 +219,9 @@ TEST(ReassemblyScript, RefusesTargetsTheScriptCannotCarry)
             EXPECT_EQ(failure.description().find_first_of("\r\n"), std::string::npos);
         }
     }
-    for (const std::string bare : {"my file.avi", "a&b^c%d!e.bin", "电影 (1).avi", "+,=;'[]{}~`",
-                                   "null.bin", "console", "COM10.bin", "com0", "lpt.bin", "a.nul"})
+    for (const std::string bare :
+         {"my file.avi", "a&b^c%d!e.bin", "电影 (1).avi", "+,=;'[]{}~`", "null.bin", "console",
+          "COM10.bin", "conout", "CONIN$x", "lpt.bin", "a.nul"})
         EXPECT_NO_THROW(ReassemblyScript::checkTarget(bare)) << bare;
 }
 
