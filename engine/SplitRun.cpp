@@ -18,6 +18,7 @@
 #include "platform/OpenFile.h"
 #include "platform/OutputFile.h"
 #include "platform/PathName.h"
+#include "platform/SystemErrorText.h"
 
 #include <algorithm>
 #include <new>
@@ -117,18 +118,33 @@ void checkRoom(const PiecePlan& plan, const SplitOutputs& outputs, std::size_t s
                       std::to_string(room->available) + " 字节可用");
 }
 
-// A source that grew while it was split (a download, a recording) was cut
-// at its old length: its pieces would join into a shorter file.
-void checkUnchanged(const InputFile& source, std::int64_t fileLength)
+// A source written to while it was split (a download, a recording) was cut
+// as it stood then: its pieces would not join into the file on the disk. A
+// source that grew or changed in place is told by its length or by the time
+// its bytes last changed, against what they were when the run opened it.
+bool changedSince(const InputFile& source, const OpenFile::Status& opened)
 {
     const std::optional<OpenFile::Status> now = OpenFile::statusOf(source.handle());
-    if (!now || now->length == fileLength)
-        return;
-    if (now->length < fileLength)
+    return now && (now->length != opened.length || now->modified != opened.modified);
+}
+
+[[noreturn]] void throwChanged(const InputFile& source, const OpenFile::Status& opened)
+{
+    const std::optional<OpenFile::Status> now = OpenFile::statusOf(source.handle());
+    if (now && now->length < opened.length)
         source.throwShortRead();
-    throw Failure("文件" + NameText::quoted(source.path()) + "在分割过程中变长了（从 " +
-                  std::to_string(fileLength) + " 字节变为 " + std::to_string(now->length) +
-                  " 字节）：请等它写完后再分割");
+    if (now && now->length > opened.length)
+        throw Failure("文件" + NameText::quoted(source.path()) + "在分割过程中变长了（从 " +
+                      std::to_string(opened.length) + " 字节变为 " + std::to_string(now->length) +
+                      " 字节）：请等它写完后再分割");
+    throw Failure("文件" + NameText::quoted(source.path()) +
+                  "在分割过程中被修改了：请等它不再被写入后重新分割");
+}
+
+void checkUnchanged(const InputFile& source, const OpenFile::Status& opened)
+{
+    if (changedSince(source, opened))
+        throwChanged(source, opened);
 }
 
 } // namespace
@@ -154,6 +170,10 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
         }
 
         const OpenFile::Identity sourceIdentity = source.identity();
+        const std::optional<OpenFile::Status> opened = OpenFile::statusOf(source.handle());
+        if (!opened)
+            throw Failure(
+                SystemErrorText::describe("无法读取文件信息", sfile, SystemErrorText::lastError()));
         const PiecePlan plan(fileLength, splitsize);
         const SplitOutputs outputs(oname, plan.count());
         const std::string scriptText = scriptFor(outputs);
@@ -200,7 +220,7 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
             showCopied(i);
             copier.pumpEvents();
         }
-        checkUnchanged(source, fileLength);
+        checkUnchanged(source, *opened);
         if (!flushes.finish()) {
             for (std::int32_t i = 1; i <= plan.count(); ++i)
                 FileServices::flushFile(outputs.piecePath(i));
@@ -217,13 +237,22 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
                                      static_cast<double>(fileLength));
                 };
                 InputFile piece(piecePath, InputFile::Caching::bypass);
-                copier.compare(source, checked, piece, size, showChecked);
+                try {
+                    copier.compare(source, checked, piece, size, showChecked);
+                } catch (const Failure&) {
+                    // The piece holds what was read: the source is what changed.
+                    if (changedSince(source, *opened))
+                        throwChanged(source, *opened);
+                    throw;
+                }
                 piece.close();
                 showChecked(size);
                 checked += size;
                 copier.pumpEvents();
             }
         }
+        if (elsewhere)
+            checkUnchanged(source, *opened);
         source.close();
 
         ReassemblyScript::write(scriptPath, scriptText, sourceIdentity, checkOutput);

@@ -62,10 +62,18 @@ std::size_t InputFile::copyTo(OutputFile& target, std::size_t count)
 
 std::size_t InputFile::readAt(std::int64_t offset, char* buffer, std::size_t count)
 {
-    // A read back from the device has the next step read meanwhile.
-    if (m_caching == Caching::bypass)
-        ::posix_fadvise(handle(), static_cast<off_t>(offset) + static_cast<off_t>(count),
-                        static_cast<off_t>(count), POSIX_FADV_WILLNEED);
+    // A read back from the device keeps the device busy readAhead beyond
+    // this step: the first read asks for all of it, each later one for the
+    // step that enters it, so the system reads in large requests meanwhile.
+    if (m_caching == Caching::bypass) {
+        constexpr off_t readAhead = off_t{8} << 20;
+        const off_t end = static_cast<off_t>(offset) + static_cast<off_t>(count);
+        if (offset == 0)
+            ::posix_fadvise(handle(), end, readAhead, POSIX_FADV_WILLNEED);
+        else
+            ::posix_fadvise(handle(), end + readAhead - static_cast<off_t>(count),
+                            static_cast<off_t>(count), POSIX_FADV_WILLNEED);
+    }
     std::size_t got = 0;
     while (got < count) {
         const ssize_t done = SystemCalls::current().readAt(

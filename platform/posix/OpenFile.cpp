@@ -16,8 +16,12 @@ OpenFile::Status statusFrom(const struct stat& info)
 {
     return OpenFile::Status{OpenFile::Identity{static_cast<std::uint64_t>(info.st_dev),
                                                static_cast<std::uint64_t>(info.st_ino)},
-                            S_ISREG(info.st_mode), static_cast<std::int64_t>(info.st_size),
-                            static_cast<std::int64_t>(info.st_blocks) * 512, S_ISDIR(info.st_mode)};
+                            S_ISREG(info.st_mode),
+                            static_cast<std::int64_t>(info.st_size),
+                            static_cast<std::int64_t>(info.st_blocks) * 512,
+                            S_ISDIR(info.st_mode),
+                            static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 +
+                                info.st_mtim.tv_nsec};
 }
 
 } // namespace

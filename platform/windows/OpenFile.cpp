@@ -37,11 +37,16 @@ std::optional<OpenFile::Status> OpenFile::statusOf(Handle handle)
         GetFileInformationByHandleEx(handle, FileStandardInfo, &standard, sizeof standard)
             ? standard.AllocationSize.QuadPart
             : length;
-    return Status{Identity{info.dwVolumeSerialNumber,
-                           (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow},
-                  GetFileType(handle) == FILE_TYPE_DISK &&
-                      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0,
-                  length, allocated, (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
+    return Status{
+        Identity{info.dwVolumeSerialNumber,
+                 (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow},
+        GetFileType(handle) == FILE_TYPE_DISK &&
+            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0,
+        length,
+        allocated,
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+        static_cast<std::int64_t>((std::uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32) |
+                                  info.ftLastWriteTime.dwLowDateTime)};
 }
 
 std::optional<OpenFile::Status> OpenFile::statusAt(const std::string& path)
