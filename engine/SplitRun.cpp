@@ -1,6 +1,7 @@
 #include "engine/SplitRun.h"
 
 #include "engine/CheckedArithmetic.h"
+#include "engine/PendingPieces.h"
 #include "engine/PieceCopier.h"
 #include "engine/PiecePlan.h"
 #include "engine/ReassemblyScript.h"
@@ -21,6 +22,7 @@
 #include "platform/SystemErrorText.h"
 
 #include <algorithm>
+#include <memory>
 #include <new>
 #include <optional>
 
@@ -193,6 +195,8 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
         // Each piece is written out before it is closed; the pieces are
         // made safe together once the last one is.
         BatchFlush flushes(outputs.folder());
+        PendingPieces pending(flushes, elsewhere);
+        std::int64_t written = 0; // bytes of the run copied
         PieceCopier copier(host, buffer);
         // What is done, with the share of the piece at hand, over the whole.
         const auto showProgress = [&](const char* doing, const std::string& piecePath,
@@ -208,18 +212,17 @@ bool splitlt(SplitHost& host, PieceBuffer& buffer, const std::string& sfile, std
                 host.setProgressShare(share, false);
             };
             const std::int32_t size = plan.pieceSize(i);
-            OutputFile piece(piecePath, sourceIdentity, checkOutput);
-            copier.copy(source, piece, size, [&](std::int64_t copied) {
+            auto piece = std::make_unique<OutputFile>(piecePath, sourceIdentity, checkOutput);
+            copier.copy(source, *piece, size, [&](std::int64_t copied) {
                 showCopied(i - 1 + static_cast<double>(copied) / static_cast<double>(size));
             });
-            flushes.settle(piece);
-            if (elsewhere)
-                piece.dropCache();
-            piece.close();
+            written += size;
+            pending.add(std::move(piece), written);
 
             showCopied(i);
             copier.pumpEvents();
         }
+        pending.settleAll();
         checkUnchanged(source, *opened);
         if (!flushes.finish()) {
             for (std::int32_t i = 1; i <= plan.count(); ++i)

@@ -1126,17 +1126,19 @@ TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
          "无法创建文件“" + dir / "a.bin.001" + "”：打开的文件太多",
          1},
         {{Call::truncate, 1, Effect::fail, EIO}, "无法清空文件“" + dir / "a.bin.000" + "”", 0},
-        {{Call::close, 2, Effect::fail, EIO}, "无法关闭文件“" + dir / "a.bin.001" + "”", 1},
+        {{Call::close, 2, Effect::fail, EIO}, "无法关闭文件“" + dir / "a.bin.001" + "”", 3},
         {{Call::close, 5, Effect::fail, EIO}, "无法关闭文件“" + dir / "a.bin.BAT" + "”", 3},
         {{Call::close, 4, Effect::fail, EINTR}, "", 3},
         {{Call::read, 2, Effect::outOfMemory}, "内存不足", 1},
-        // Flushes: each piece written out (a start and a wait), the file
-        // system once, the script, the folder. A refused write-out names its
-        // piece; one that only the file system's flush reports, the folder.
+        // Flushes: each piece's write-back started as it is copied, waited
+        // for once it lies far enough behind (small pieces: after the last),
+        // the file system once, the script, the folder. A refused write-back
+        // names its piece; one that only the file system's flush reports,
+        // the folder.
         {{Call::syncRange, 1, Effect::fail, EIO}, "无法把文件存到磁盘上“" + dir / "a.bin.000", 0},
-        {{Call::syncRange, 4, Effect::fail, EIO},
+        {{Call::syncRange, 5, Effect::fail, EIO},
          "无法把文件存到磁盘上“" + dir / "a.bin.001" + "”：磁盘读写出错",
-         1},
+         3},
         {{Call::syncFileSystem, 1, Effect::fail, EIO},
          "无法把分割后的文件存到磁盘上“" + dir / "" + "”：磁盘读写出错",
          3},
@@ -1150,7 +1152,7 @@ TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
         {{Call::syncFileSystem, 0, Effect::fail, EINVAL}, "", 3},
         {{Call::syncRange, 0, Effect::fail, EINVAL},
          "无法把文件存到磁盘上“" + dir / "a.bin.001" + "”：磁盘读写出错",
-         1,
+         3,
          {{Call::dataSync, 2, Effect::fail, EIO}}},
         {{Call::syncFileSystem, 0, Effect::fail, ENOSYS},
          "无法把文件存到磁盘上“" + dir / "a.bin.002" + "”",
@@ -1225,9 +1227,12 @@ TEST_F(SplitRun, EverythingIsOnTheDeviceBeforeTheCompletionNotice)
         host.onNotice = [&] { calls.log.push_back("notice"); };
         ASSERT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
         const bool batched = *release == '\0';
+        // Pieces this small all wait until the last is copied.
         std::vector<std::string> expected;
+        for (const char* piece : {"a.bin.000", "a.bin.001", "a.bin.002"})
+            expected.push_back("write " + std::string(piece));
         for (const char* piece : {"a.bin.000", "a.bin.001", "a.bin.002"}) {
-            for (const char* call : {"write ", batched ? "writeOut " : "dataSync ", "close "})
+            for (const char* call : {batched ? "writeOut " : "dataSync ", "close "})
                 expected.push_back(call + std::string(piece));
         }
         if (batched)
@@ -1240,6 +1245,36 @@ TEST_F(SplitRun, EverythingIsOnTheDeviceBeforeTheCompletionNotice)
         if (batched)
             expected.push_back("close " + folder); // the handle the file system was flushed by
         EXPECT_EQ(calls.log, expected) << release;
+    }
+}
+
+// The device writes the last pieces while the next ones are copied, but a
+// piece waits for it at most the write-back lag, or 64 pieces, behind the
+// copy: the progress never runs far ahead of the device, nor do the open
+// files pile up.
+TEST_F(SplitRun, PiecesWaitForTheDeviceAtMostTheLagOrSixtyFourPiecesBehind)
+{
+    using testsupport::FaultyCalls;
+    struct Case
+    {
+        std::int64_t length;
+        std::int32_t splitsize;
+        int closedAfter; // piece 0 is closed once this piece is written
+    };
+    for (const Case& c : {Case{200, 2, 64}, Case{20 << 20, 1 << 20, 16}}) {
+        for (const std::string& name : listFolder(dir.path()))
+            fs::remove(dir / name);
+        writeFile(dir / "a.bin", randomBytes(static_cast<std::size_t>(c.length), 3));
+        FaultyCalls calls(
+            {{FaultyCalls::Call::copyFileRange, 0, FaultyCalls::Effect::fail, ENOSYS}});
+        ASSERT_TRUE(split(dir / "a.bin", c.splitsize, dir / "a.bin"));
+        const auto at = [&](const std::string& call, int piece) {
+            char name[16];
+            std::snprintf(name, sizeof name, "a.bin.%03d", piece);
+            return std::find(calls.log.begin(), calls.log.end(), call + name) - calls.log.begin();
+        };
+        EXPECT_LT(at("write ", c.closedAfter), at("close ", 0)) << c.splitsize;
+        EXPECT_LT(at("close ", 0), at("write ", c.closedAfter + 1)) << c.splitsize;
     }
 }
 
