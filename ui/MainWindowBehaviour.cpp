@@ -5,6 +5,7 @@
 #include "platform/NameText.h"
 #include "platform/NumberServices.h"
 #include "platform/PathName.h"
+#include "ui/HandedFile.h"
 #include "ui/MainWindowView.h"
 
 #include <exception>
@@ -77,6 +78,21 @@ void MainWindowBehaviour::File1_Click()
     m_view.setLab1Caption(PathName::join(folder, name));
     m_view.setText2(PathName::join(folder, ""));
     m_view.setLab1ToolTip(lengthToolTip(FileServices::fullLength(m_view.lab1Caption())));
+}
+
+void MainWindowBehaviour::chooseHanded(const std::vector<std::string>& names)
+{
+    const HandedFile handed(names, FileServices::currentFolder());
+    if (!handed.folder().empty()) {
+        m_view.setDrive1For(handed.folder());
+        if (m_view.setDir1Path(handed.folder()) && !handed.fileName().empty() &&
+            m_view.setFile1FileName(handed.fileName())) {
+            File1_Click();
+            m_view.focusText1();
+        }
+    }
+    if (!handed.notice().empty())
+        m_view.showNotice(handed.notice());
 }
 
 std::string MainWindowBehaviour::lengthToolTip(std::int64_t length)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tarvolin {
 
@@ -39,6 +40,15 @@ public:
     // caption with exactly one separator between them, the folder with one
     // trailing separator into Text2, the length into Lab1's tooltip.
     void File1_Click();
+
+    // Names handed to the window: its command line after Form_Load, or a
+    // drop of files onto it (during a split too, as a click would be; the
+    // split keeps its values). The first name is chosen as HandedFile says:
+    // Drive1 and Dir1 go to its folder, File1 selects it and File1_Click
+    // runs, then the focus goes to Text1, the one field left to fill; a
+    // folder is opened in Dir1 alone. A notice tells what could not be
+    // chosen or was left out.
+    void chooseHanded(const std::vector<std::string>& names);
 
     // Unload of Form1 (its close box, system menu or close keystroke): ends
     // the program, as Command1 does; the closing is never cancelled.

@@ -32,6 +32,8 @@ public:
 
     // Drive1: the chosen drive's root folder, in the list's own form.
     virtual std::string drive1Drive() const = 0;
+    // Chooses the drive that holds path, raising no change of Drive1.
+    virtual void setDrive1For(const std::string& path) = 0;
 
     // Dir1: the open folder. Setting it refills the folder list and, before
     // it returns, raises Dir1's change (MainWindowBehaviour::Dir1_Change).
@@ -47,6 +49,12 @@ public:
     virtual void setFile1Path(const std::string& folder) = 0;
     virtual int file1EntryCount() const = 0;
     virtual std::string file1FileName() const = 0;
+    // Selects the entry named name (as the list holds it) and shows it,
+    // raising no click; false when the list has no such entry.
+    virtual bool setFile1FileName(const std::string& name) = 0;
+
+    // Puts the keyboard focus on Text1.
+    virtual void focusText1() = 0;
 
     // Frame3's caption: the progress text of a running split.
     virtual void setFrame3Caption(const std::string& caption) = 0;

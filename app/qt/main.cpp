@@ -1,6 +1,7 @@
 // Start-up: create the main window from its layout, run its load handler,
-// show it with the focus on the start button, and hand over to the event
-// loop. The program ends from the main window (its close button or its
+// show it with the focus on the start button, choose the file named on the
+// command line (a file manager's "Open With" runs "tarvolin FILE"), and hand
+// over to the event loop. The program ends from the main window (its close button or its
 // closing), never by returning from here in ordinary use.
 
 #include "Version.h"
@@ -12,6 +13,8 @@
 #include <QIcon>
 
 #include <csignal>
+#include <string>
+#include <vector>
 
 int main(int argc, char* argv[])
 {
@@ -33,5 +36,9 @@ int main(int argc, char* argv[])
     tarvolin::QtWindowServices services;
     tarvolin::Form1 form(services);
     form.show();
+    // The arguments' bytes as they are (a GBK name too), Qt's own options
+    // already taken out of them.
+    const std::vector<std::string> names(argv + 1, argv + argc);
+    form.chooseHanded(names);
     return application.exec();
 }

@@ -53,6 +53,7 @@ public:
     std::string text2() const override { return output; }
     void setText2(const std::string& text) override { write("Text2", output, text); }
     std::string drive1Drive() const override { return drive; }
+    void setDrive1For(const std::string& path) override { log.push_back("Drive1.for=" + path); }
 
     std::string dir1Path() const override { return folder; }
     bool setDir1Path(const std::string& path) override
@@ -89,6 +90,16 @@ public:
             throw std::runtime_error("the file list failed");
         return selected >= 0 ? files[static_cast<std::size_t>(selected)] : std::string();
     }
+
+    bool setFile1FileName(const std::string& name) override
+    {
+        const auto found = std::find(files.begin(), files.end(), name);
+        if (found == files.end())
+            return false;
+        selected = static_cast<int>(found - files.begin());
+        return true;
+    }
+    void focusText1() override { log.push_back("focus=Text1"); }
 
     void setFrame3Caption(const std::string& text) override { frame3.push_back(text); }
     void showNotice(const std::string& text) override { notices.push_back(text); }
@@ -488,6 +499,29 @@ TEST_F(Behaviour, SecondStartDuringASplitRunsWholeInsideTheFirst)
                   outer.substr(static_cast<std::size_t>(i) * 100, 100));
     }
     EXPECT_EQ(view.frame3.back(), "正在处理:" + outerPath + ".004 100.00%");
+}
+
+TEST_F(Behaviour, HandedFileIsChosenAsAClickThenTheSizeFieldHasTheFocus)
+{
+    const std::string other = dir / "other";
+    fs::create_directories(fromUtf8(other));
+    writeFile(other + sep + "b.bin", "bb");
+    view.output = "typed";
+    behaviour.chooseHanded({other + sep + "b.bin", "c.bin"});
+    EXPECT_EQ(view.log, (std::vector<std::string>{
+                            "Drive1.for=" + other, "Dir1.path=" + other, "File1.path=" + other,
+                            "Lab1.caption=" + other + sep + "b.bin", "Text2=" + other + sep,
+                            "Lab1.tooltip=" + lengthText + "2", "focus=Text1"}));
+    EXPECT_EQ(view.file1FileName(), "b.bin");
+    EXPECT_EQ(view.notices,
+              std::vector<std::string>{"一次只能分割一个文件，其余 1 个没有选择：“c.bin”"});
+
+    // A folder opens the lists there and chooses nothing.
+    view.log.clear();
+    behaviour.chooseHanded({work});
+    EXPECT_EQ(view.log, (std::vector<std::string>{"Drive1.for=" + work, "Dir1.path=" + work,
+                                                  "File1.path=" + work}));
+    EXPECT_EQ(view.caption, other + sep + "b.bin");
 }
 
 TEST_F(Behaviour, CloseUnloadAndAboutGoToTheView)

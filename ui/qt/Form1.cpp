@@ -15,11 +15,14 @@
 #include "ui/qt/controls/FileListBox.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QUrl>
 
 #include <stdexcept>
 
@@ -70,6 +73,11 @@ Form1::Form1(WindowServices& services, Drives drives, QWidget* parent)
     // Enter presses the focused button, as Space does; no button is a default.
     for (QPushButton* button : {command3, command1, command2})
         button->installEventFilter(this);
+    // Files dropped anywhere are chosen; the fields would take their names
+    // as text.
+    setAcceptDrops(true);
+    for (QLineEdit* field : {m_text1, m_text2})
+        field->installEventFilter(this);
     connect(command1, &QPushButton::clicked, this, [this] { m_behaviour.Command1_Click(); });
     connect(command3, &QPushButton::clicked, this, [this] { m_behaviour.Command3_Click(); });
     connect(command2, &QPushButton::clicked, this, [this] { m_behaviour.command2_Click(); });
@@ -95,6 +103,56 @@ Form1::~Form1()
 bool Form1::splitlt(const std::string& sfile, std::int32_t splitsize, const std::string& oname)
 {
     return m_behaviour.splitlt(sfile, splitsize, oname);
+}
+
+void Form1::chooseHanded(const std::vector<std::string>& names)
+{
+    m_behaviour.chooseHanded(names);
+}
+
+std::vector<std::string> Form1::localFiles(const QMimeData* data)
+{
+    std::vector<std::string> files;
+    if (data == nullptr || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        // The path's bytes as the URL carries them: a name that is not UTF-8
+        // stays percent-encoded in it and comes back byte for byte.
+        files.push_back(
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
+    }
+    return files;
+}
+
+bool Form1::takeDrag(QEvent* event)
+{
+    auto* drop = static_cast<QDropEvent*>(event);
+    const std::vector<std::string> files = localFiles(drop->mimeData());
+    if (files.empty())
+        return false;
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        activateWindow();
+        m_behaviour.chooseHanded(files);
+    }
+    return true;
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    takeDrag(event);
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* event)
+{
+    takeDrag(event);
+}
+
+void Form1::dropEvent(QDropEvent* event)
+{
+    takeDrag(event);
 }
 
 std::string Form1::lab1Caption() const
@@ -165,9 +223,17 @@ std::string Form1::dir1Path() const
     return m_dir1->nativePath();
 }
 
+void Form1::setDrive1For(const std::string& path)
+{
+    m_drive1->choose(NativeNames::forQt(path));
+}
+
 bool Form1::setDir1Path(const std::string& folder)
 {
     // The list raises its change, which reaches Dir1_Change, before it returns.
+    // A folder named in other bytes than UTF-8 (GBK) keeps them.
+    if (!NameText::isUtf8(folder))
+        return m_dir1->setNativePath(folder);
     return m_dir1->setPath(q(folder));
 }
 
@@ -189,6 +255,16 @@ int Form1::file1EntryCount() const
 std::string Form1::file1FileName() const
 {
     return m_file1->nativeFileName();
+}
+
+bool Form1::setFile1FileName(const std::string& name)
+{
+    return m_file1->selectNative(name);
+}
+
+void Form1::focusText1()
+{
+    m_text1->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::setFrame3Caption(const std::string& caption)
@@ -235,6 +311,10 @@ void Form1::closeEvent(QCloseEvent* event)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+        takeDrag(event))
+        return true;
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -10,8 +10,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QGroupBox;
+class QMimeData;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,7 +33,9 @@ class WindowServices;
 // source, the piece size and output folder fields, and the start, close
 // and About buttons, built from the stored layout layout::form1
 // (ui/Layout.h). A thin view: every event goes to MainWindowBehaviour,
-// which reads and writes the controls through MainWindowView.
+// which reads and writes the controls through MainWindowView. Files
+// dropped onto it anywhere (local files from a file manager) are chosen as
+// MainWindowBehaviour::chooseHanded says.
 class Form1 : public QWidget, public MainWindowView
 {
     Q_OBJECT
@@ -47,6 +51,14 @@ public:
     // only when the split was refused.
     bool splitlt(const std::string& sfile, std::int32_t splitsize, const std::string& oname);
 
+    // Chooses the first of names (the command line's arguments, as their
+    // bytes) as a click of File1 would; see MainWindowBehaviour::chooseHanded.
+    void chooseHanded(const std::vector<std::string>& names);
+
+    // The local files a drag carries, each as the file system's bytes (a
+    // GBK name included); none when it carries no local file.
+    static std::vector<std::string> localFiles(const QMimeData* data);
+
     // MainWindowView
     std::string lab1Caption() const override;
     void setLab1Caption(const std::string& caption) override;
@@ -59,12 +71,15 @@ public:
     std::string text2() const override;
     void setText2(const std::string& text) override;
     std::string drive1Drive() const override;
+    void setDrive1For(const std::string& path) override;
     std::string dir1Path() const override;
     bool setDir1Path(const std::string& folder) override;
     std::string file1Path() const override;
     void setFile1Path(const std::string& folder) override;
     int file1EntryCount() const override;
     std::string file1FileName() const override;
+    bool setFile1FileName(const std::string& name) override;
+    void focusText1() override;
     void setFrame3Caption(const std::string& caption) override;
     void showNotice(const std::string& text) override;
     void pumpEvents() override;
@@ -74,9 +89,15 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     template <typename T> T* control(const char* name) const;
+    // A drag or drop over the window or one of its fields; true when it
+    // carries local files, which the window takes.
+    bool takeDrag(QEvent* event);
     void forgetAbout();
 
     WindowServices& m_services;

@@ -13,6 +13,7 @@
 #include <climits>
 #include <commctrl.h>
 #include <dbt.h>
+#include <shellapi.h>
 
 namespace tarvolin {
 
@@ -74,6 +75,8 @@ Form1::Form1(Win32WindowServices& services) : m_services(services)
     SetTimer(handle(), followTimer, static_cast<UINT>(FolderFollowing::tick.count()), nullptr);
 
     m_behaviour.Form_Load();
+    // Files dropped onto any of its controls reach the window.
+    DragAcceptFiles(handle(), TRUE);
 }
 
 Form1::~Form1()
@@ -111,6 +114,38 @@ bool Form1::splitlt(const std::string& sfile, std::int32_t splitsize, const std:
     return m_behaviour.splitlt(sfile, splitsize, oname);
 }
 
+void Form1::chooseHanded(const std::vector<std::string>& names)
+{
+    m_behaviour.chooseHanded(names);
+}
+
+std::vector<std::string> Form1::commandLineNames(const wchar_t* commandLine)
+{
+    std::vector<std::string> names;
+    int count = 0;
+    if (wchar_t** arguments = CommandLineToArgvW(commandLine, &count)) {
+        for (int i = 1; i < count; ++i)
+            names.push_back(utf8Text(arguments[i]));
+        LocalFree(arguments);
+    }
+    return names;
+}
+
+void Form1::onDropFiles(HDROP drop)
+{
+    // Each name at its own length: paths of any length, in UTF-16.
+    std::vector<std::string> names;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring name(DragQueryFileW(drop, i, nullptr, 0), L'\0');
+        DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size() + 1));
+        names.push_back(utf8Text(name));
+    }
+    DragFinish(drop);
+    SetForegroundWindow(handle());
+    m_behaviour.chooseHanded(names);
+}
+
 Form2* Form1::about() const
 {
     return m_about && m_about->handle() != nullptr ? m_about.get() : nullptr;
@@ -137,6 +172,9 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_TIMER:
         onTimer(wParam);
+        return 0;
+    case WM_DROPFILES:
+        onDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
     case WM_DPICHANGED:
     case WM_SETTINGCHANGE:
@@ -294,6 +332,11 @@ std::string Form1::dir1Path() const
     return utf8Text(m_dir1->path());
 }
 
+void Form1::setDrive1For(const std::string& path)
+{
+    m_drive1->fill(wideText(path));
+}
+
 bool Form1::setDir1Path(const std::string& folder)
 {
     try {
@@ -322,6 +365,16 @@ int Form1::file1EntryCount() const
 std::string Form1::file1FileName() const
 {
     return utf8Text(m_file1->fileName());
+}
+
+bool Form1::setFile1FileName(const std::string& name)
+{
+    return m_file1->select(wideText(name));
+}
+
+void Form1::focusText1()
+{
+    SetFocus((*m_controls)["Text1"]);
 }
 
 void Form1::setFrame3Caption(const std::string& caption)

@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tarvolin {
 
@@ -22,7 +23,8 @@ class Win32WindowServices;
 // controls from the layout table, hands every event to the behaviour's
 // handler and lets the behaviour read and write the controls through the
 // view. Enter presses the focused button (and opens the selected folder in
-// Dir1); no button is the default, and Escape does nothing.
+// Dir1); no button is the default, and Escape does nothing. Files dropped
+// onto it anywhere are chosen as MainWindowBehaviour::chooseHanded says.
 class Form1 : public Window<Form1>, public MainWindowView
 {
 public:
@@ -39,6 +41,13 @@ public:
     void show();
 
     bool splitlt(const std::string& sfile, std::int32_t splitsize, const std::string& oname);
+
+    // Chooses the first of names (the command line's arguments, as UTF-8)
+    // as a click of File1 would; see MainWindowBehaviour::chooseHanded.
+    void chooseHanded(const std::vector<std::string>& names);
+    // The arguments of a command line (GetCommandLineW) after the program's
+    // own name, as UTF-8, long paths and all.
+    static std::vector<std::string> commandLineNames(const wchar_t* commandLine);
 
     const ControlSet& controls() const { return *m_controls; }
     // The About window while it is open; null otherwise.
@@ -58,12 +67,15 @@ public:
     std::string text2() const override;
     void setText2(const std::string& text) override;
     std::string drive1Drive() const override;
+    void setDrive1For(const std::string& path) override;
     std::string dir1Path() const override;
     bool setDir1Path(const std::string& folder) override;
     std::string file1Path() const override;
     void setFile1Path(const std::string& folder) override;
     int file1EntryCount() const override;
     std::string file1FileName() const override;
+    bool setFile1FileName(const std::string& name) override;
+    void focusText1() override;
     void setFrame3Caption(const std::string& caption) override;
     // The whole progress caption, however shortened it is shown.
     const std::string& frame3Caption() const { return m_frame3Caption; }
@@ -80,6 +92,7 @@ private:
     void onActivate(bool active);
     void onDeviceChange(WPARAM event, LPARAM details);
     void onTimer(UINT_PTR timer);
+    void onDropFiles(HDROP drop);
     void repaintCaption();
     // What follows each layout: the tooltips' font, the folder list's line
     // height, and the texts shortened to the new room.

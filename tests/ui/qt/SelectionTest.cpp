@@ -5,9 +5,12 @@
 
 #include <QAbstractItemView>
 #include <QDir>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -173,6 +176,46 @@ TEST_F(Selection, ChoosingTheShownDriveAgainLeavesANestedMount)
     QTest::keyClick(driver.drive1()->view(), Qt::Key_Return);
     EXPECT_EQ(driver.dir1()->path(), q(rootA()));
     EXPECT_EQ(driver.texts(driver.file1()), QStringList{"top.bin"});
+}
+
+TEST_F(Selection, FileNamedAtStartOrDroppedIsChosenAsAClick)
+{
+    // "你好.bin" in GBK bytes, on a drive of its own mounted at data/sub.
+    const std::string gbk = (root / "data/sub").string() + "/\xC4\xE3\xBA\xC3.bin";
+    writeFile(gbk, "gbk");
+    tarvolin::Form1 window(services,
+                           tarvolin::Drives({{q(rootA()), "A"}, {data() + "/sub", "sub"}}));
+    window.show();
+    testsupport::FormDriver driver(window);
+    window.chooseHanded({gbk});
+    EXPECT_EQ(driver.drive1()->currentText(), "sub");
+    EXPECT_EQ(driver.dir1()->nativePath(), (root / "data/sub/").string());
+    EXPECT_EQ(driver.file1()->nativeFileName(), "\xC4\xE3\xBA\xC3.bin");
+    EXPECT_EQ(driver.lab1()->text(), data() + "/sub/你好.bin");
+    EXPECT_EQ(driver.lab1()->toolTip(), lengthText + "3");
+    EXPECT_EQ(window.focusWidget(), driver.text1());
+
+    // Dropped onto the output folder field, which keeps its text: the
+    // window chooses the file instead.
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(q(rootA() + "top.bin"))});
+    files.setText(q(rootA() + "top.bin"));
+    QDragEnterEvent enter({5, 5}, Qt::CopyAction, &files, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(driver.text2(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop({5, 5}, Qt::CopyAction, &files, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(driver.text2(), &drop);
+    EXPECT_EQ(driver.drive1()->currentText(), "A");
+    EXPECT_EQ(driver.dir1()->path(), q(rootA()));
+    EXPECT_EQ(driver.file1()->fileName(), "top.bin");
+    EXPECT_EQ(driver.lab1()->text(), q(rootA()) + "top.bin");
+    EXPECT_EQ(driver.text2()->text(), q(rootA()));
+    EXPECT_TRUE(services.notices.isEmpty());
+
+    // A name that is not UTF-8 stays percent-encoded in its URL.
+    QMimeData encoded;
+    encoded.setUrls({QUrl::fromEncoded("file:///x/%C4%E3.bin"), QUrl("https://example.com/a")});
+    EXPECT_EQ(tarvolin::Form1::localFiles(&encoded), std::vector<std::string>{"/x/\xC4\xE3.bin"});
 }
 
 TEST_F(Selection, TypedOutputFolderIsReplacedByTheNextClick)

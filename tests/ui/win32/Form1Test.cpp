@@ -15,6 +15,7 @@
 
 #include <commctrl.h>
 #include <dbt.h>
+#include <shlobj.h>
 
 #include <bit>
 
@@ -303,6 +304,45 @@ TEST_F(Form1Test, OpensAndListsAFolderDeeperThanThePathLimit)
     EXPECT_TRUE(shown.ends_with("\\文件 ")) << shown;
     EXPECT_EQ(form.text2(), deep + "\\");
     EXPECT_EQ(form.lab1ToolTip(), "被分割文件长度：（字节）42");
+}
+
+TEST_F(Form1Test, FileOnTheCommandLineOrDroppedIsChosenAsAClick)
+{
+    testsupport::TempDir dir;
+    const std::string folder = testsupport::toUtf8(dir.path());
+    fs::create_directories(dir.path() / L"子目录");
+    testsupport::writeFile(folder + "\\视频 样本.bin", std::string(300, 'v'));
+    testsupport::writeFile(folder + "\\子目录\\a.bin", "abc");
+    form.show();
+
+    // As Explorer starts the program for a file dragged onto it.
+    form.chooseHanded(tarvolin::Form1::commandLineNames(
+        tarvolin::wideText("\"C:\\tarvolin.exe\" \"" + folder + "\\视频 样本.bin\"").c_str()));
+    EXPECT_EQ(form.dir1Path(), folder);
+    EXPECT_EQ(form.file1FileName(), "视频 样本.bin");
+    EXPECT_EQ(form.lab1Caption(), folder + "\\视频 样本.bin");
+    EXPECT_EQ(form.text2(), folder + "\\");
+    EXPECT_EQ(form.lab1ToolTip(), "被分割文件长度：（字节）300");
+    EXPECT_EQ(focusName(), "Text1");
+    EXPECT_EQ(text(control("Drive1")).substr(0, 2),
+              tarvolin::utf8Text(std::wstring{wchar_t(towlower(folder[0])), L':'}));
+
+    // A drop of two files, as the shell hands it: the first is chosen.
+    const std::wstring names = tarvolin::wideText(folder + "\\子目录\\a.bin") + L'\0' +
+                               tarvolin::wideText(folder + "\\视频 样本.bin") + L'\0' + L'\0';
+    const HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
+    files->pFiles = sizeof(DROPFILES);
+    files->fWide = TRUE;
+    std::copy(names.begin(), names.end(), reinterpret_cast<wchar_t*>(files + 1));
+    GlobalUnlock(drop);
+    SendMessageW(form.handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_EQ(form.dir1Path(), folder + "\\子目录");
+    EXPECT_EQ(form.lab1Caption(), folder + "\\子目录\\a.bin");
+    EXPECT_EQ(form.text2(), folder + "\\子目录\\");
+    EXPECT_EQ(services.notices,
+              std::vector<std::string>{"一次只能分割一个文件，其余 1 个没有选择：“" + folder +
+                                       "\\视频 样本.bin”"});
 }
 
 TEST_F(Form1Test, FileListFollowsItsFolderOnDiskKeepingTheSelection)

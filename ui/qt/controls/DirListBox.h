@@ -33,13 +33,15 @@ public:
     // before it returns. A folder that does not exist (or a drive that is
     // not ready) changes nothing and gives false.
     bool setPath(const QString& folder);
+    // The same with a full folder path in the file system's bytes, which
+    // need not be UTF-8; only a root ends in a separator.
+    bool setNativePath(const std::string& folder);
 
 signals:
     void changed();
 
 private:
     void open(QListWidgetItem* item);
-    bool setNativePath(const std::string& folder);
     void refill();
 
     const Drives* m_drives = nullptr;

@@ -40,6 +40,11 @@ QString DriveListBox::drive() const
     return currentData().toString();
 }
 
+void DriveListBox::choose(const QString& path)
+{
+    setCurrentIndex(m_drives.indexOf(path));
+}
+
 void DriveListBox::updateDrives(const Drives& drives)
 {
     const QString chosen = drive();

@@ -30,6 +30,9 @@ public:
     // The chosen drive's root folder.
     QString drive() const;
 
+    // Chooses the drive that holds path, raising no changed().
+    void choose(const QString& path);
+
     // Shows drives in place of the old ones, keeping the chosen drive when it
     // is still there, else choosing the one that now holds its root.
     void updateDrives(const Drives& drives);

@@ -44,6 +44,19 @@ void FileListBox::setNativePath(const std::string& folder)
     setCurrentRow(-1);
 }
 
+bool FileListBox::selectNative(const std::string& name)
+{
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->data(nativeNameRole).toByteArray().toStdString() == name) {
+            const Refilling quiet(*this);
+            setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+            scrollToItem(item(row));
+            return true;
+        }
+    }
+    return false;
+}
+
 void FileListBox::refresh()
 {
     const std::string selected = nativeFileName();

@@ -39,6 +39,10 @@ public:
 
     int entryCount() const { return count(); }
 
+    // Selects the entry whose bytes are name and scrolls it into sight,
+    // raising no clicked(); false when there is none.
+    bool selectNative(const std::string& name);
+
     // Reads the folder again, keeping the selected entry when it is still there.
     void refresh();
 

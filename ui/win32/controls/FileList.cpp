@@ -80,6 +80,18 @@ int FileList::entryCount() const
     return static_cast<int>(SendMessageW(m_list, LB_GETCOUNT, 0, 0));
 }
 
+bool FileList::select(const std::wstring& name)
+{
+    const std::string native = utf8Text(name);
+    const auto found =
+        std::find_if(m_entries.begin(), m_entries.end(),
+                     [&](const FolderModel::Entry& e) { return e.native == native; });
+    if (found == m_entries.end())
+        return false;
+    SendMessageW(m_list, LB_SETCURSEL, found - m_entries.begin(), 0);
+    return true;
+}
+
 std::wstring FileList::fileName() const
 {
     const LRESULT index = SendMessageW(m_list, LB_GETCURSEL, 0, 0);

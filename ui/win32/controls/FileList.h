@@ -32,6 +32,9 @@ public:
 
     // The bare name of the selected entry; empty while none is selected.
     std::wstring fileName() const;
+    // Selects the entry named name and scrolls it into sight; no click
+    // reaches the parent. False when there is no such entry.
+    bool select(const std::wstring& name);
 
     // Reads the folder again, keeping the selected entry when it is still
     // there; the control changes only when the files did. No click reaches
