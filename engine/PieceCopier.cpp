@@ -21,11 +21,19 @@ constexpr std::size_t compareStep = PieceCopier::step / 2;
 static_assert(compareStep % InputFile::alignment == 0 &&
               PieceBuffer::alignment % InputFile::alignment == 0);
 
+const char* const diskSuspect = "。目标磁盘可能已损坏，或者实际容量比它标称的小";
+
 [[noreturn]] void throwDiffers(const std::string& piece, std::int64_t offset)
 {
     throw Failure("校验失败：分割后的文件" + NameText::quoted(piece) + "从第 " +
-                  std::to_string(offset + 1) +
-                  " 个字节起与被分割文件不同。目标磁盘可能已损坏，或者实际容量比它标称的小");
+                  std::to_string(offset + 1) + " 个字节起与被分割文件不同" + diskSuspect);
+}
+
+[[noreturn]] void throwShorter(const std::string& piece, std::int64_t length, std::int64_t written)
+{
+    throw Failure("校验失败：分割后的文件" + NameText::quoted(piece) + "读回来只有 " +
+                  std::to_string(length) + " 字节，比写入的 " + std::to_string(written) +
+                  " 字节短" + diskSuspect);
 }
 
 } // namespace
@@ -74,8 +82,10 @@ void PieceCopier::compare(InputFile& source, std::int64_t sourceOffset, InputFil
         if (source.readAt(sourceOffset + done, fromSource, now) < now)
             source.throwShortRead();
         const auto differs = std::mismatch(fromPiece, fromPiece + got, fromSource);
-        if (differs.first != fromPiece + got || got < now)
+        if (differs.first != fromPiece + got)
             throwDiffers(piece.path(), done + (differs.first - fromPiece));
+        if (got < now)
+            throwShorter(piece.path(), done + static_cast<std::int64_t>(got), count);
         done += static_cast<std::int64_t>(now);
         if (done < count)
             pumpInside(progress, done);

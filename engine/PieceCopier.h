@@ -46,8 +46,8 @@ public:
 
     // Reads the count bytes of piece, opened to read from the device, and
     // compares them with the bytes of source from sourceOffset on. A piece
-    // that differs, or ends early, is a failure that names the piece and
-    // the first byte that differs.
+    // that differs is a failure that names the piece and the first byte that
+    // differs; one that ends early, the piece and both lengths.
     void compare(InputFile& source, std::int64_t sourceOffset, InputFile& piece, std::int64_t count,
                  const Progress& progress = {});
 
