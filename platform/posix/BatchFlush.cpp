@@ -47,11 +47,6 @@ bool commitsEveryFile(int handle)
     }
 }
 
-bool unsupported(int error)
-{
-    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
-}
-
 } // namespace
 
 BatchFlush::BatchFlush(const std::string& folder) : m_folder(folder), m_handle(-1)
@@ -76,7 +71,7 @@ bool BatchFlush::finish()
     int error = 0;
     while (SystemCalls::current().syncFileSystem(m_handle) != 0 && (error = errno) == EINTR)
         error = 0;
-    if (error != 0 && unsupported(error))
+    if (error != 0 && SystemCalls::unsupported(error))
         return false;
     if (error != 0)
         throw Failure(SystemErrorText::describe("无法把分割后的文件存到磁盘上", m_folder, error));

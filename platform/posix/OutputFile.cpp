@@ -32,21 +32,14 @@ void OutputFile::startWriting(std::int64_t length)
 
 namespace {
 
-// A file system that cannot start or wait for the writing of a range (or
-// sync a file at all) writes it on its own, and close() or the next flush
-// reports what failed.
-bool unsupported(int error)
-{
-    return error == EINVAL || error == ESPIPE || error == ENOSYS || error == EOPNOTSUPP;
-}
-
 // Retries an interrupted call: 0 once it has done its work, or where the
-// file system does not do such work; the error where the device failed.
+// file system does not do such work (it writes on its own, and close() or
+// the next flush reports what failed); the error where the device failed.
 template <typename Call> int retried(Call call)
 {
     while (call() != 0) {
         if (errno != EINTR)
-            return unsupported(errno) ? 0 : errno;
+            return SystemCalls::unsupported(errno) ? 0 : errno;
     }
     return 0;
 }
@@ -88,7 +81,7 @@ bool OutputFile::writeOut()
             break;
         error = 0;
     }
-    if (error != 0 && !unsupported(error))
+    if (error != 0 && !SystemCalls::unsupported(error))
         throwNotSaved(path(), error);
     return error == 0;
 }

@@ -98,6 +98,11 @@ int SystemCalls::close(int fd)
     return ::close(fd);
 }
 
+bool SystemCalls::unsupported(int error)
+{
+    return error == EINVAL || error == ESPIPE || error == ENOSYS || error == EOPNOTSUPP;
+}
+
 SystemCalls& SystemCalls::current()
 {
     return *inUse;

@@ -42,6 +42,11 @@ public:
     virtual int fileStatus(int fd, struct stat* info);
     virtual int close(int fd);
 
+    // True for the errors of a call that the system or the file system does
+    // not offer (EINVAL, ESPIPE, ENOSYS, EOPNOTSUPP), as against a device
+    // that failed.
+    static bool unsupported(int error);
+
     // The calls in use.
     static SystemCalls& current();
 
