@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tarvolin {
@@ -10,15 +11,16 @@ namespace tarvolin {
 // whose description names the file.
 namespace FileServices {
 
-// The file's length in bytes, files of any size alike. Fails when the
-// file does not exist, cannot be reached or is a folder.
-std::int64_t fileLength(const std::string& path);
+// The length in bytes of the file at path (a link followed), files of any
+// size alike; none when there is no such file, it cannot be reached or it
+// is a folder.
+std::optional<std::int64_t> fullLength(const std::string& path);
+
+// True when path names a folder (a link to one followed).
+bool isFolder(const std::string& path);
 
 // The failure of a file operation on a folder.
 [[noreturn]] void throwIsFolder(const std::string& path);
-
-// The same length, or -1 when it cannot be read.
-std::int64_t fullLength(const std::string& path);
 
 // True when two names name the same entry of one folder as Windows sees
 // it: the same bytes, or names that differ only in the case of their
@@ -37,21 +39,6 @@ void flushFolder(const std::string& folder);
 // Waits until the device holds every byte of the file at path, written and
 // closed before; a failure names the file.
 void flushFile(const std::string& path);
-
-namespace detail {
-
-// Length of the file at path, or the error code of the failed look-up.
-struct Lookup
-{
-    std::int64_t length = -1;
-    int error = 0;
-    bool isFolder = false;
-};
-
-// The look-up in the system's own way (platform/posix, platform/windows).
-Lookup lookUp(const std::string& path);
-
-} // namespace detail
 
 } // namespace FileServices
 

@@ -1,6 +1,7 @@
 #include "platform/FolderModel.h"
 
 #include "platform/NameText.h"
+#include "platform/OpenFile.h"
 
 #include <algorithm>
 
@@ -45,6 +46,14 @@ std::vector<FolderModel::Entry> FolderModel::files(const std::string& folder)
 std::vector<FolderModel::Entry> FolderModel::subfolders(const std::string& folder)
 {
     return entries(folder, detail::Kind::Folders);
+}
+
+std::optional<std::int64_t> FolderModel::changeTime(const std::string& folder)
+{
+    const std::optional<OpenFile::Status> status = OpenFile::statusAt(folder);
+    if (!status || !status->folder)
+        return std::nullopt;
+    return status->modified;
 }
 
 } // namespace tarvolin

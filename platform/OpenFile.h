@@ -63,7 +63,8 @@ public:
     static std::optional<Status> statusOf(Handle handle);
 
     // The status of the file that path names (a link followed); none when
-    // there is no such file or it cannot be reached.
+    // there is no such file or it cannot be reached, and then
+    // SystemErrorText::lastError() tells why.
     static std::optional<Status> statusAt(const std::string& path);
 
     // Completes and releases the file; a failure (for example a write that

@@ -95,11 +95,10 @@ void MainWindowBehaviour::chooseHanded(const std::vector<std::string>& names)
         m_view.showNotice(handed.notice());
 }
 
-std::string MainWindowBehaviour::lengthToolTip(std::int64_t length)
+std::string MainWindowBehaviour::lengthToolTip(std::optional<std::int64_t> length)
 {
-    return "被分割文件长度：（字节）" + (length >= 0
-                                             ? NumberServices::decimalText(length)
-                                             : std::string("未知（文件已不存在或无法读取）"));
+    return "被分割文件长度：（字节）" + (length ? NumberServices::decimalText(*length)
+                                                : std::string("未知（文件已不存在或无法读取）"));
 }
 
 void MainWindowBehaviour::Form_Unload()

@@ -3,6 +3,7 @@
 #include "engine/PieceBuffer.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,8 +73,8 @@ public:
     // the window. False only when the split was refused.
     bool splitlt(const std::string& sfile, std::int32_t splitsize, const std::string& oname);
 
-    // The tooltip text of Lab1 for a file of length bytes (-1: unknown).
-    static std::string lengthToolTip(std::int64_t length);
+    // The tooltip text of Lab1 for a file of length bytes, or of unknown length.
+    static std::string lengthToolTip(std::optional<std::int64_t> length);
 
 private:
     MainWindowView& m_view;

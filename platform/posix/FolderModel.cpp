@@ -7,14 +7,6 @@
 
 namespace tarvolin {
 
-std::optional<std::int64_t> FolderModel::changeTime(const std::string& folder)
-{
-    struct stat info;
-    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-        return std::nullopt;
-    return std::int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
-}
-
 std::vector<std::string> FolderModel::detail::names(const std::string& folder, Kind kind)
 {
     std::vector<std::string> names;

@@ -9,32 +9,6 @@
 
 namespace tarvolin {
 
-FileServices::detail::Lookup FileServices::detail::lookUp(const std::string& path)
-{
-    Lookup result;
-    // Opened for no access at all: the length of a file that another program
-    // holds open is read all the same.
-    HANDLE file = CreateFileW(LongPath::of(path).c_str(), 0,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        result.error = static_cast<int>(GetLastError());
-        return result;
-    }
-    BY_HANDLE_FILE_INFORMATION info;
-    LARGE_INTEGER size;
-    if (!GetFileInformationByHandle(file, &info))
-        result.error = static_cast<int>(GetLastError());
-    else if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-        result.isFolder = true;
-    else if (!GetFileSizeEx(file, &size))
-        result.error = static_cast<int>(GetLastError());
-    else
-        result.length = size.QuadPart;
-    CloseHandle(file);
-    return result;
-}
-
 bool FileServices::sameName(const std::string& a, const std::string& b)
 {
     const std::wstring wideA = wideText(a), wideB = wideText(b);

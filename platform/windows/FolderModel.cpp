@@ -8,17 +8,6 @@
 
 namespace tarvolin {
 
-std::optional<std::int64_t> FolderModel::changeTime(const std::string& folder)
-{
-    // Only the folder's attributes are read: no handle stays open on it.
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(LongPath::of(folder).c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-        return std::nullopt;
-    return static_cast<std::int64_t>((std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
-                                     data.ftLastWriteTime.dwLowDateTime);
-}
-
 std::vector<std::string> FolderModel::detail::names(const std::string& folder, Kind kind)
 {
     std::vector<std::string> names;

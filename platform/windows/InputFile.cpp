@@ -23,7 +23,7 @@ OpenFile::Handle InputFile::openForReading(const std::string& path, Caching cach
     if (handle == INVALID_HANDLE_VALUE) {
         const int error = SystemErrorText::lastError();
         // A folder opens only for its entries: say what it is.
-        if (FileServices::detail::lookUp(path).isFolder)
+        if (FileServices::isFolder(path))
             FileServices::throwIsFolder(path);
         throw Failure(SystemErrorText::describe("无法打开文件", path, error));
     }

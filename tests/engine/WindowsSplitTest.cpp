@@ -209,7 +209,7 @@ TEST_F(WindowsSplit, LengthsBeyondFourGibibytesAreRead)
     writeFile(dir / "huge.bin", "");
     const std::int64_t length = (std::int64_t{5} << 30) + 3;
     fs::resize_file(dir.path() / "huge.bin", static_cast<std::uintmax_t>(length)); // sparse
-    EXPECT_EQ(tarvolin::FileServices::fileLength(dir / "huge.bin"), length);
+    EXPECT_EQ(tarvolin::FileServices::fullLength(dir / "huge.bin"), length);
     // 5 GiB in pieces of 100 bytes would need far more than 32767 pieces.
     EXPECT_TRUE(split(dir / "huge.bin", 100, dir / "huge.bin"));
     EXPECT_NE(notice().find("32767"), std::string::npos) << notice();
@@ -249,7 +249,7 @@ TEST_F(WindowsSplit, SplitsFromAndIntoFoldersDeeperThanThePathLimit)
     writeFile("\\\\?\\" + from + "\\" + name, source);
 
     const std::string oname = deep + "\\" + name;
-    EXPECT_EQ(tarvolin::FileServices::fileLength(from + "\\" + name), 2500);
+    EXPECT_EQ(tarvolin::FileServices::fullLength(from + "\\" + name), 2500);
     ASSERT_TRUE(split(from + "\\" + name, 1000, oname));
     ASSERT_TRUE(completed()) << notice();
     // The texts the user sees hold the path as given.

@@ -64,9 +64,9 @@ TEST(LongPathTest, NameEndingInABlankOrADotIsThatVeryFile)
     testsupport::writeFile(testsupport::toUtf8(folder + L"name "), std::string(5, 'a'));
     testsupport::writeFile(testsupport::toUtf8(folder + L"name."), std::string(7, 'b'));
     testsupport::writeFile(dir / "name", std::string(3, 'c'));
-    EXPECT_EQ(tarvolin::FileServices::fileLength(dir / "name "), 5);
-    EXPECT_EQ(tarvolin::FileServices::fileLength(dir / "name."), 7);
-    EXPECT_EQ(tarvolin::FileServices::fileLength(dir / "name"), 3);
+    EXPECT_EQ(tarvolin::FileServices::fullLength(dir / "name "), 5);
+    EXPECT_EQ(tarvolin::FileServices::fullLength(dir / "name."), 7);
+    EXPECT_EQ(tarvolin::FileServices::fullLength(dir / "name"), 3);
 }
 
 } // namespace

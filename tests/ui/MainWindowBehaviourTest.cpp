@@ -234,14 +234,14 @@ TEST_F(Behaviour, TooltipTellsTheLengthOrThatItIsUnknown)
 {
     struct Case
     {
-        std::int64_t length;
+        std::optional<std::int64_t> length;
         std::string text;
     };
     for (const Case& c :
          {Case{0, lengthText + "0"}, Case{1048576, lengthText + "1048576"},
           Case{2147483647, lengthText + "2147483647"}, Case{5368709120, lengthText + "5368709120"},
-          Case{-1, lengthText + unknownLength}})
-        EXPECT_EQ(tarvolin::MainWindowBehaviour::lengthToolTip(c.length), c.text) << c.length;
+          Case{std::nullopt, lengthText + unknownLength}})
+        EXPECT_EQ(tarvolin::MainWindowBehaviour::lengthToolTip(c.length), c.text) << c.text;
 
     // The file went away after the list was filled.
     writeFile(work + sep + "gone.bin", "g");
