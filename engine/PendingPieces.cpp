@@ -1,6 +1,5 @@
 #include "engine/PendingPieces.h"
 
-#include "engine/PieceCopier.h"
 #include "platform/BatchFlush.h"
 #include "platform/OutputFile.h"
 
@@ -18,7 +17,7 @@ void PendingPieces::add(std::unique_ptr<OutputFile> piece, std::int64_t end)
 {
     m_waiting.emplace_back(std::move(piece), end);
     while (m_waiting.size() > mostWaiting ||
-           (!m_waiting.empty() && m_waiting.front().second <= end - PieceCopier::writeBackLag))
+           (!m_waiting.empty() && m_waiting.front().second <= end - OutputFile::writeBackLag))
         settleOldest();
 }
 

@@ -57,8 +57,8 @@ void PieceCopier::copy(InputFile& source, OutputFile& piece, std::int64_t count,
         }
         piece.startWriteBack(done, static_cast<std::int64_t>(now));
         done += static_cast<std::int64_t>(now);
-        // The step that lies writeBackLag behind this one's end.
-        if (const std::int64_t behind = done - writeBackLag; behind > 0) {
+        // The step that lies OutputFile::writeBackLag behind this one's end.
+        if (const std::int64_t behind = done - OutputFile::writeBackLag; behind > 0) {
             const std::int64_t from = std::max<std::int64_t>(0, behind - step);
             piece.awaitWriteBack(from, behind - from);
         }

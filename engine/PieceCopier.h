@@ -23,7 +23,8 @@ class SplitHost;
 // piece of gigabytes as it does between pieces.
 //
 // While a piece is copied the system is asked to write each step to the
-// device at once, and the copy waits for the step writeBackLag behind: what
+// device at once, and the copy waits for the step OutputFile::writeBackLag
+// behind: what
 // the progress shows is never much ahead of what the device holds, and a
 // slow stick sets the pace instead of the memory that the system lends.
 class PieceCopier
@@ -32,7 +33,6 @@ public:
     // Bytes a step moves. (A gigabyte in pieces of 10 MiB took the same time
     // with steps of 256 KiB up to 8 MiB; smaller steps cost more calls.)
     static constexpr std::size_t step = std::size_t{1} << 20;
-    static constexpr std::int64_t writeBackLag = std::int64_t{16} << 20;
     static constexpr std::chrono::milliseconds pumpInterval{50};
 
     // Learns the bytes done so far, before each pump inside a piece.

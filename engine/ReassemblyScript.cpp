@@ -20,7 +20,7 @@ namespace {
 // space is A1 A1, and the second byte of a character is no ASCII sign.
 bool needsQuotes(const std::string& bare)
 {
-    const bool utf8 = NameText::isUtf8(bare);
+    const bool utf8 = Utf8::isWellFormed(bare);
     for (std::size_t i = 0; i < bare.size();) {
         const auto byte = static_cast<unsigned char>(bare[i]);
         if (byte < 0x80) {
@@ -56,7 +56,7 @@ std::optional<std::string> deviceNameIn(const std::string& bare)
         stem.pop_back();
     std::string upper = stem;
     for (char& c : upper)
-        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        c = Utf8::asciiUpper(c);
     const std::string_view head = std::string_view(upper).substr(0, 3);
     const std::string_view number = std::string_view(upper).substr(head.size());
     const bool device =

@@ -80,8 +80,7 @@ void checkNotTheSourceByName(const std::string& sfile, const SplitOutputs& outpu
     if (!output)
         return;
     const bool sameBytes = PathName::bareName(*output) == name;
-    throw Failure(NameText::quoted(*output) + "就是被分割文件本身" +
-                  (sameBytes ? "" : "（文件名只是大小写不同）") + "，不能用分割后的文件覆盖它");
+    OutputFile::throwIsSource(*output, sameBytes ? "" : "（文件名只是大小写不同）");
 }
 
 std::int64_t roundedUp(std::int64_t bytes, std::int64_t block)

@@ -2,6 +2,7 @@
 
 #include "platform/NameText.h"
 #include "platform/OpenFile.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 
@@ -9,18 +10,14 @@ namespace tarvolin {
 
 namespace {
 
-char folded(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // By readable name, letters of either case alike, then by native name.
 bool inOrder(const FolderModel::Entry& a, const FolderModel::Entry& b)
 {
     const auto order = std::lexicographical_compare_three_way(
         a.readable.begin(), a.readable.end(), b.readable.begin(), b.readable.end(),
         [](char x, char y) {
-            return static_cast<unsigned char>(folded(x)) <=> static_cast<unsigned char>(folded(y));
+            return static_cast<unsigned char>(Utf8::asciiLower(x)) <=>
+                   static_cast<unsigned char>(Utf8::asciiLower(y));
         });
     return order != 0 ? order < 0 : a.native < b.native;
 }

@@ -8,22 +8,11 @@ namespace tarvolin {
 
 namespace {
 
-bool isUtf8Text(const std::string& bytes)
-{
-    for (size_t at = 0; at < bytes.size();) {
-        const size_t length = Utf8::sequenceAt(bytes, at);
-        if (length == 0)
-            return false;
-        at += length;
-    }
-    return true;
-}
-
 // One piece of text: UTF-8 as it is, else GB18030, else U+FFFD for each
 // byte that is not UTF-8.
 std::string readablePiece(const std::string& bytes)
 {
-    if (isUtf8Text(bytes))
+    if (Utf8::isWellFormed(bytes))
         return bytes;
     std::string decoded;
     if (NameText::detail::fromGb18030(bytes, decoded))
@@ -60,26 +49,9 @@ std::string NameText::quoted(const std::string& bytes)
     return shown + "”";
 }
 
-std::u32string NameText::codePoints(const std::string& utf8)
-{
-    std::u32string characters;
-    for (size_t at = 0; at < utf8.size();) {
-        size_t length = 0;
-        const char32_t c = Utf8::codePointAt(utf8, at, &length);
-        characters += length > 0 ? c : static_cast<unsigned char>(utf8[at]);
-        at += std::max<size_t>(1, length);
-    }
-    return characters;
-}
-
-bool NameText::isUtf8(const std::string& bytes)
-{
-    return isUtf8Text(bytes);
-}
-
 std::string NameText::readable(const std::string& bytes)
 {
-    if (isUtf8(bytes))
+    if (Utf8::isWellFormed(bytes))
         return bytes;
     // Bytes below 0x40 (blanks, "/", ":", ".", digits) are ASCII in UTF-8
     // and GBK alike and never the second byte of a GBK character: the text

@@ -10,9 +10,6 @@ namespace tarvolin {
 // readable form is only shown.
 namespace NameText {
 
-// True when bytes are well-formed UTF-8 (no overlong forms, no surrogates).
-bool isUtf8(const std::string& bytes);
-
 // The name (or a text around names) as UTF-8 to show: UTF-8 as it is;
 // otherwise each run between ASCII punctuation, digits and blanks that is
 // not UTF-8 decoded as GB18030 (which holds GBK and GB2312); failing
@@ -23,9 +20,6 @@ std::string readable(const std::string& bytes);
 // readable, and with every control character shown as its picture (a line
 // feed as U+240A), so that no name breaks a notice's lines or hides a byte.
 std::string quoted(const std::string& bytes);
-
-// The characters of well-formed UTF-8 text (isUtf8 holds), one a code point.
-std::u32string codePoints(const std::string& utf8);
 
 namespace detail {
 

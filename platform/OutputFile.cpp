@@ -12,9 +12,10 @@ void OutputFile::throwNotRegular(const std::string& path)
                   "不是普通文件（是文件夹、管道或设备），不能写入分割后的文件");
 }
 
-void OutputFile::throwIsSource(const std::string& path)
+void OutputFile::throwIsSource(const std::string& path, const std::string& how)
 {
-    throw Failure(NameText::quoted(path) + "就是被分割文件本身，不能用分割后的文件覆盖它");
+    throw Failure(NameText::quoted(path) + "就是被分割文件本身" + how +
+                  "，不能用分割后的文件覆盖它");
 }
 
 void OutputFile::throwNotSaved(const std::string& path, int code)

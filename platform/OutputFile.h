@@ -30,6 +30,11 @@ public:
     // the size limit of the file) is a failure.
     void write(const char* data, std::size_t count);
 
+    // How far the bytes written may run ahead of what the device holds:
+    // the writer waits for the bytes this far behind (on Windows, for
+    // every byte so far once this many have come together).
+    static constexpr std::int64_t writeBackLag = std::int64_t{16} << 20;
+
     // Asks the system to start writing the bytes from offset on to the
     // device, without waiting for them.
     void startWriteBack(std::int64_t offset, std::int64_t length);
@@ -58,6 +63,10 @@ public:
     // Empties the file and waits until the device holds that.
     void empty();
 
+    // The refusal of an output at path that is the source itself, how it
+    // came to be so told after the words that say it.
+    [[noreturn]] static void throwIsSource(const std::string& path, const std::string& how = {});
+
 private:
     // Opens path for writing without emptying it and without waiting (a pipe
     // with no reader would block the window for good), in the system's own
@@ -71,7 +80,6 @@ private:
     void startWriting(std::int64_t length);
 
     [[noreturn]] static void throwNotRegular(const std::string& path);
-    [[noreturn]] static void throwIsSource(const std::string& path);
     // The failure of a flush or write-back: the file is not safe on the device.
     [[noreturn]] static void throwNotSaved(const std::string& path, int code);
 

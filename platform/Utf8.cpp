@@ -71,4 +71,27 @@ bool Utf8::isBlank(char32_t c)
            c == 0x205F || c == 0x3000;
 }
 
+bool Utf8::isWellFormed(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = sequenceAt(text, at);
+        if (length == 0)
+            return false;
+        at += length;
+    }
+    return true;
+}
+
+std::u32string Utf8::codePoints(std::string_view text)
+{
+    std::u32string characters;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t length = 0;
+        const char32_t c = codePointAt(text, at, &length);
+        characters += length > 0 ? c : static_cast<unsigned char>(text[at]);
+        at += length > 0 ? length : 1;
+    }
+    return characters;
+}
+
 } // namespace tarvolin

@@ -3,6 +3,7 @@
 #include "platform/FolderModel.h"
 #include "platform/NameText.h"
 #include "platform/PathName.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 
@@ -14,8 +15,8 @@ std::vector<FolderList::ListEntry> FolderList::folderList(const std::string& roo
     std::vector<ListEntry> list;
     std::string shownRoot = NameText::readable(root);
 #ifdef _WIN32
-    if (shownRoot.size() >= 2 && shownRoot[1] == ':' && shownRoot[0] >= 'A' && shownRoot[0] <= 'Z')
-        shownRoot[0] = static_cast<char>(shownRoot[0] - 'A' + 'a');
+    if (shownRoot.size() >= 2 && shownRoot[1] == ':')
+        shownRoot[0] = Utf8::asciiLower(shownRoot[0]);
 #endif
     list.push_back({root, shownRoot, 0, true});
     // Each folder on the way down, all open.

@@ -5,6 +5,7 @@
 #include "platform/NameText.h"
 #include "platform/NumberServices.h"
 #include "platform/PathName.h"
+#include "platform/Utf8.h"
 #include "ui/HandedFile.h"
 #include "ui/MainWindowView.h"
 
@@ -24,7 +25,7 @@ namespace {
 // own bytes again, so that typing "out/" after a GBK folder still names it.
 std::string withNativeFolders(const std::string& text, const std::vector<std::string>& folders)
 {
-    if (!NameText::isUtf8(text))
+    if (!Utf8::isWellFormed(text))
         return text; // still the bytes the field was given
     std::string native, shown;
     for (const std::string& folder : folders) {

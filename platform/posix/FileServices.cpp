@@ -1,8 +1,8 @@
 #include "platform/FileServices.h"
 
 #include "platform/Failure.h"
-#include "platform/NameText.h"
 #include "platform/SystemErrorText.h"
+#include "platform/Utf8.h"
 #include "platform/posix/SystemCalls.h"
 
 #include <algorithm>
@@ -23,10 +23,10 @@ bool FileServices::sameName(const std::string& a, const std::string& b)
         return true;
     static const locale_t characters = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
     // Names that are not UTF-8 (GBK bytes) have only their ASCII letters folded.
-    const bool utf8 = NameText::isUtf8(a) && NameText::isUtf8(b);
+    const bool utf8 = Utf8::isWellFormed(a) && Utf8::isWellFormed(b);
     const auto charactersOf = [&](const std::string& name) {
         if (utf8)
-            return NameText::codePoints(name);
+            return Utf8::codePoints(name);
         std::u32string bytes;
         for (const char c : name)
             bytes += static_cast<unsigned char>(c);
@@ -34,7 +34,7 @@ bool FileServices::sameName(const std::string& a, const std::string& b)
     };
     const auto upper = [&](char32_t c) -> char32_t {
         if (c < 0x80)
-            return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
+            return Utf8::asciiUpper(c);
         if (!utf8 || characters == nullptr)
             return c;
         return static_cast<char32_t>(::towupper_l(static_cast<wint_t>(c), characters));

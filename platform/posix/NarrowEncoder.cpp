@@ -2,6 +2,7 @@
 
 #include "platform/Failure.h"
 #include "platform/NameText.h"
+#include "platform/Utf8.h"
 
 #include <cerrno>
 #include <iconv.h>
@@ -61,7 +62,7 @@ std::string NarrowEncoder::encode(const std::string& utf8) const
     // the middle dot at A1A4 and the em dash at A1AA, where GB2312 differs).
     const std::string codeset = "CP" + std::to_string(m_codePage);
     std::string out;
-    if (NameText::isUtf8(utf8)) {
+    if (Utf8::isWellFormed(utf8)) {
         if (!convert(utf8, "UTF-8", codeset, out))
             throwUnrepresentable(utf8);
         return out;

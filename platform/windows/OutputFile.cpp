@@ -82,8 +82,7 @@ void OutputFile::startWriteBack(std::int64_t, std::int64_t)
 void OutputFile::awaitWriteBack(std::int64_t offset, std::int64_t length)
 {
     // A flush writes every byte so far: once for each lag's worth of bytes.
-    constexpr std::int64_t together = std::int64_t{16} << 20;
-    if (offset + length - m_flushedUpTo < together)
+    if (offset + length - m_flushedUpTo < writeBackLag)
         return;
     if (!writeOut())
         flush();

@@ -1,4 +1,5 @@
 #include "platform/NameText.h"
+#include "platform/Utf8.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 namespace {
 
 namespace NameText = tarvolin::NameText;
+namespace Utf8 = tarvolin::Utf8;
 
 // "电影 片段.avi" as a Chinese Windows machine writes it: GBK bytes.
 const std::string gbkName = "\xB5\xE7\xD3\xB0 \xC6\xAC\xB6\xCE.avi";
@@ -42,7 +44,7 @@ TEST(NameText, ShowsUtf8AsItIsGbkDecodedAndTheRestReplaced)
         {"a\x80.bin", false, "a€.bin"},
     };
     for (const NameCase& c : cases) {
-        EXPECT_EQ(NameText::isUtf8(c.bytes), c.utf8) << c.bytes;
+        EXPECT_EQ(Utf8::isWellFormed(c.bytes), c.utf8) << c.bytes;
 #ifdef _WIN32
         // Windows names are UTF-16, always UTF-8 once converted: no decoding there.
         if (!c.utf8)

@@ -2,6 +2,7 @@
 
 #include "platform/FileServices.h"
 #include "platform/NameText.h"
+#include "platform/Utf8.h"
 #include "platform/qt/NativeNames.h"
 #include "platform/qt/WindowServices.h"
 #include "ui/Layout.h"
@@ -232,7 +233,7 @@ bool Form1::setDir1Path(const std::string& folder)
 {
     // The list raises its change, which reaches Dir1_Change, before it returns.
     // A folder named in other bytes than UTF-8 (GBK) keeps them.
-    if (!NameText::isUtf8(folder))
+    if (!Utf8::isWellFormed(folder))
         return m_dir1->setNativePath(folder);
     return m_dir1->setPath(q(folder));
 }
