@@ -120,15 +120,20 @@ Rect Window::pixelsInClient(const Control& c, int dpi) const
     return place;
 }
 
-std::vector<const Control*> focusOrder(const Window& window)
+std::vector<const Control*> tabOrder(const Window& window)
 {
     std::vector<const Control*> order;
-    for (const Control& c : window.controls) {
-        if (takesFocus(c.kind))
-            order.push_back(&c);
-    }
-    std::sort(order.begin(), order.end(),
-              [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+    for (const Control& c : window.controls)
+        order.push_back(&c);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+    return order;
+}
+
+std::vector<const Control*> focusOrder(const Window& window)
+{
+    std::vector<const Control*> order = tabOrder(window);
+    std::erase_if(order, [](const Control* c) { return !takesFocus(c->kind); });
     return order;
 }
 

@@ -126,6 +126,10 @@ extern const Window form2;
 constexpr int emblemWidth = 34;  // pixels
 constexpr int emblemHeight = 33; // pixels
 
+// Every control of window in tab order, those of one tab index (the
+// image's noTabIndex) in their stored order.
+std::vector<const Control*> tabOrder(const Window& window);
+
 // The controls of window that take the focus, in tab order: for Form1
 // Command3, Drive1, Dir1, File1, Text1, Text2, Command1, command2.
 std::vector<const Control*> focusOrder(const Window& window);

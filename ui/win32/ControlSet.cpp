@@ -117,14 +117,9 @@ void nameForScreenReaders(const layout::Window& table, const std::vector<HWND>& 
 ControlSet::ControlSet(HWND window, const layout::Window& table, const Maker& make)
     : m_window(window), m_table(table), m_controls(table.controls.size())
 {
-    std::vector<size_t> order(table.controls.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        return table.controls[a].tabIndex < table.controls[b].tabIndex;
-    });
-    for (const size_t index : order) {
-        const layout::Control& control = table.controls[index];
+    for (const layout::Control* inOrder : layout::tabOrder(table)) {
+        const layout::Control& control = *inOrder;
+        const size_t index = static_cast<size_t>(inOrder - table.controls.data());
         const int controlId = firstId + static_cast<int>(index);
         HWND made = make ? make(control, controlId) : nullptr;
         if (made == nullptr) {
