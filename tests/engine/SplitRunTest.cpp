@@ -267,6 +267,54 @@ TEST_F(SplitRun, DiskTooSmallIsRefusedBeforeTheFirstPiece)
     EXPECT_EQ(readFile(disk / "a.bin.BAT"), script);
 }
 
+// The pieces and the script are counted in the blocks they take, less the
+// blocks (not the length) of older files of the same names, against the room
+// of a disk of 256 blocks; only pieces beside their source on a disk whose
+// files share blocks (Btrfs) are not counted, and there the disk tells.
+TEST_F(SplitRun, RoomIsCountedInBlocksUnlessThePiecesMayShareTheSources)
+{
+    constexpr long btrfs = 0x9123683E;
+    struct Case
+    {
+        const char* what;
+        std::size_t length;
+        bool besideTheSource;
+        long told; // the disk's type where not its own
+        bool sparseOlderPiece;
+        const char* notice; // as it begins, after the error prefix; empty: completes
+    };
+    for (const Case& c : {
+             Case{"the room exactly", (1 << 20) - 4096, false, 0, false, ""},
+             Case{"beside the source", 600 << 10, true, 0, false, "磁盘空间不足：分割需要"},
+             Case{"beside the source on Btrfs", 600 << 10, true, btrfs, false, "无法写入文件"},
+             Case{"another disk on Btrfs", 1200 << 10, false, btrfs, false,
+                  "磁盘空间不足：分割需要"},
+             Case{"a sparse older piece", 1200 << 10, false, 0, true, "磁盘空间不足：分割需要"},
+         }) {
+        SmallFileSystem disk(1 << 20);
+        if (!disk.mounted())
+            GTEST_SKIP() << rootNeeded;
+        const std::string sfile = c.besideTheSource ? disk / "a.bin" : dir / "a.bin";
+        writeFile(sfile, randomBytes(c.length));
+        if (c.sparseOlderPiece) {
+            writeFile(disk / "a.bin.000", "");
+            fs::resize_file(disk / "a.bin.000", 8 << 20);
+        }
+        testsupport::FaultyCalls calls;
+        calls.toldFileSystemType = c.told;
+        host.notices.clear();
+        EXPECT_TRUE(split(sfile, static_cast<std::int32_t>(c.length / 3), disk / "a.bin"));
+        if (*c.notice == '\0') {
+            EXPECT_EQ(host.notices, std::vector<std::string>{completion(3, disk / "a.bin.BAT")})
+                << c.what;
+        } else {
+            ASSERT_EQ(host.notices.size(), 1u) << c.what;
+            EXPECT_TRUE(startsWith(host.notices[0], errorPrefix + c.notice))
+                << c.what << ": " << host.notices[0];
+        }
+    }
+}
+
 TEST_F(SplitRun, DiskThatFillsDuringTheRunIsAFailureAndKeepsFinishedPieces)
 {
     // Four pieces, each followed by a pump, then their read-back, each

@@ -3,7 +3,8 @@
 // System calls that misbehave on purpose: one kind of call fails, comes up
 // short, is interrupted or throws at the moment a test chooses, while every
 // other call goes to the system. Installed for the lifetime of the object.
-// Besides, the copies may be slow, and the files may all tell one number.
+// Besides, the copies may be slow, the files may all tell one number, and
+// every file system may tell one type.
 
 #include "platform/posix/SystemCalls.h"
 #include "tests/support/TestClock.h"
@@ -143,6 +144,10 @@ public:
         }
         return result;
     }
+    long fileSystemType(const char* path) override
+    {
+        return toldFileSystemType != 0 ? toldFileSystemType : SystemCalls::fileSystemType(path);
+    }
     int close(int fd) override
     {
         note("close", fd);
@@ -167,6 +172,8 @@ public:
     // Every file tells the number 1, each on a device of its own (its real
     // number): only the device tells two files apart.
     bool oneNumberPerDevice = false;
+    // Where not 0, the type every file system tells (statfs's magic number).
+    long toldFileSystemType = 0;
 
 private:
     void note(const char* call, int fd)
