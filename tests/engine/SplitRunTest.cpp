@@ -570,6 +570,9 @@ TEST_F(SplitRun, NeverWritesOverItsOwnSource)
          [](const TempDir& d) { fs::create_directory(d.path() / "sub"); }},
         {"h.bin", "x", "x.001",
          [](const TempDir& d) { fs::create_hard_link(d.path() / "h.bin", d.path() / "x.001"); }},
+        // An older script that is the source under another name is not emptied.
+        {"h.bin", "x", "x.BAT",
+         [](const TempDir& d) { fs::create_hard_link(d.path() / "h.bin", d.path() / "x.BAT"); }},
         // The same name but for its case: one file where case does not count,
         // even where the disk tells two identities for it (exFAT through FUSE).
         {"SRC.bin.000", "src.bin", "src.bin.000"},
@@ -1187,6 +1190,7 @@ const std::vector<SystemCallFault> systemCallFaults{
      3},
     {{Call::dataSync, 1, Effect::fail, EIO}, "无法把文件存到磁盘上“<dir>a.bin.BAT", 3},
     {{Call::sync, 1, Effect::fail, EIO}, "无法把文件夹存到磁盘上", 3},
+    {{Call::sync, 1, Effect::fail, EINTR}, "", 3},
     {{Call::dataSync, 1, Effect::fail, EINVAL}, "", 3},
     // A file system that cannot write a piece out, or flush itself, has
     // each piece flushed on its own, as a failing flush then says.
@@ -1221,6 +1225,21 @@ std::string faultName(const testsupport::FaultyCalls::Fault& fault)
     return std::string(calls[static_cast<std::size_t>(fault.call)]) + "_" +
            (fault.nth == 0 ? "all" : std::to_string(fault.nth)) + "_" +
            (fault.effect == Effect::fail ? ::strerrorname_np(fault.error) : effects[effect]);
+}
+
+// The case's name: its fault, then its later ones.
+std::string caseName(const SystemCallFault& c)
+{
+    std::string name = faultName(c.fault);
+    for (const testsupport::FaultyCalls::Fault& later : c.then)
+        name += "_then_" + faultName(later);
+    return name;
+}
+
+// How a failing case shows itself.
+void PrintTo(const SystemCallFault& c, std::ostream* out)
+{
+    *out << caseName(c);
 }
 
 class SplitRunFault : public SplitRun, public testing::WithParamInterface<SystemCallFault>
@@ -1268,10 +1287,7 @@ TEST_P(SplitRunFault, EndsCleanly)
 
 INSTANTIATE_TEST_SUITE_P(EverySystemCall, SplitRunFault, testing::ValuesIn(systemCallFaults),
                          [](const testing::TestParamInfo<SystemCallFault>& info) {
-                             std::string name = faultName(info.param.fault);
-                             for (const testsupport::FaultyCalls::Fault& later : info.param.then)
-                                 name += "_then_" + faultName(later);
-                             return name;
+                             return caseName(info.param);
                          });
 
 // What the completion notice promises is on the device first: each piece
