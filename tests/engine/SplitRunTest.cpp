@@ -1361,6 +1361,28 @@ TEST_F(SplitRun, PiecesWaitForTheDeviceAtMostTheLagOrSixtyFourPiecesBehind)
     }
 }
 
+// Each step of a piece is started on its way to the device as it is copied,
+// and the copy waits for the step that lies the write-back lag (16 MiB)
+// behind; once the system refuses to copy between the files, it is not
+// asked again.
+TEST_F(SplitRun, StepsAreWrittenBackAsCopiedAndWaitedForTheLagBehind)
+{
+    using testsupport::FaultyCalls;
+    constexpr off_t mib = 1 << 20;
+    writeFile(dir / "a.bin", randomBytes(18 * mib + 2, 4));
+    FaultyCalls calls({{FaultyCalls::Call::copyFileRange, 1, FaultyCalls::Effect::fail, EXDEV}});
+    ASSERT_TRUE(split(dir / "a.bin", 18 * mib, dir / "a.bin"));
+    std::vector<FaultyCalls::WriteBack> expected;
+    for (off_t step = 0; step < 18; ++step) {
+        expected.push_back({step * mib, mib, false});
+        if (step >= 16)
+            expected.push_back({(step - 16) * mib, mib, true});
+    }
+    expected.push_back({0, 2, false}); // the last piece, of two bytes
+    EXPECT_EQ(calls.writeBacks, expected);
+    EXPECT_EQ(calls.count(FaultyCalls::Call::copyFileRange), 1);
+}
+
 #endif
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <map>
 #include <new>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -121,6 +122,8 @@ public:
     {
         if ((flags & SYNC_FILE_RANGE_WAIT_AFTER) != 0)
             note("writeOut", fd);
+        if (length != 0)
+            writeBacks.push_back({offset, length, (flags & SYNC_FILE_RANGE_WAIT_AFTER) != 0});
         const Fault* fault = hit(Call::syncRange);
         return fault ? misbehave<int>(*fault, 0)
                      : SystemCalls::syncRange(fd, offset, length, flags);
@@ -163,6 +166,19 @@ public:
     // a.bin.000", "syncFileSystem <folder>", "dataSync a.bin.BAT",
     // "sync <folder>"; a test may add its own.
     std::vector<std::string> log;
+    // Each range whose write-back was started (waited: false) or waited
+    // for (waited: true), in order; a whole file's is in the log.
+    struct WriteBack
+    {
+        off_t offset, length;
+        bool waited;
+        bool operator==(const WriteBack&) const = default;
+        friend void PrintTo(const WriteBack& range, std::ostream* out)
+        {
+            *out << (range.waited ? "waited " : "started ") << range.offset << "+" << range.length;
+        }
+    };
+    std::vector<WriteBack> writeBacks;
 
     // The kernel's release as the run is told it; the real one where empty.
     std::string release;
