@@ -1,6 +1,7 @@
 #include "platform/DiskSpace.h"
 
-#include <sys/statfs.h>
+#include "platform/posix/SystemCalls.h"
+
 #include <sys/statvfs.h>
 
 namespace tarvolin {
@@ -10,10 +11,7 @@ namespace {
 // File systems whose files can share blocks, as their magic numbers say.
 bool canShareBlocks(const std::string& folder)
 {
-    struct statfs info;
-    if (::statfs(folder.c_str(), &info) != 0)
-        return false;
-    switch (static_cast<unsigned long>(info.f_type)) {
+    switch (static_cast<unsigned long>(SystemCalls::current().fileSystemType(folder.c_str()))) {
     case 0x9123683EUL: // Btrfs
     case 0x58465342UL: // XFS (reflink where it was made with it)
     case 0xCA451A4EUL: // bcachefs

@@ -2,6 +2,9 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#ifdef __linux__
+#include <sys/statfs.h>
+#endif
 #include <sys/utsname.h>
 #include <unistd.h>
 
@@ -91,6 +94,18 @@ std::string SystemCalls::kernelRelease()
 int SystemCalls::fileStatus(int fd, struct stat* info)
 {
     return ::fstat(fd, info);
+}
+
+long SystemCalls::fileSystemType(const char* path)
+{
+#ifdef __linux__
+    struct statfs info;
+    return ::statfs(path, &info) == 0 ? static_cast<long>(info.f_type) : -1;
+#else
+    (void)path;
+    errno = ENOSYS;
+    return -1;
+#endif
 }
 
 int SystemCalls::close(int fd)

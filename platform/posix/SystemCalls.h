@@ -40,6 +40,9 @@ public:
     // What the system tells of the file behind fd (its device, number,
     // kind and length).
     virtual int fileStatus(int fd, struct stat* info);
+    // The type of the file system that holds path, as statfs tells it (its
+    // magic number); -1 where the system cannot tell it.
+    virtual long fileSystemType(const char* path);
     virtual int close(int fd);
 
     // True for the errors of a call that the system or the file system does

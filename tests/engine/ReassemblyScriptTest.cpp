@@ -174,6 +174,7 @@ TEST(ReassemblyScript, UnrepresentableNameFailsAndLeavesTheOlderScript)
     } catch (const Failure& failure) {
         // The notice quotes the file's name, not the whole line.
         EXPECT_NE(failure.description().find("“😀”"), std::string::npos) << failure.description();
+        EXPECT_EQ(failure.description().find("COPY"), std::string::npos) << failure.description();
     }
     EXPECT_EQ(testsupport::readFile(path), "old\r\n");
 }
@@ -206,6 +207,9 @@ TEST(ReassemblyScript, RefusesTargetsTheScriptCannotCarry)
                                            {"com\u00B9.txt", "设备名“com\u00B9”"},
                                            {"LPT\u00B3", "设备名“LPT\u00B3”"},
                                            {"com\u00B2.bin", "设备名“com\u00B2”"},
+                                           {"COM\u00B3", "设备名“COM\u00B3”"},
+                                           {"lpt\u00B9.bin", "设备名“lpt\u00B9”"},
+                                           {"Lpt\u00B2 .txt", "设备名“Lpt\u00B2”"},
                                            {"com0.txt", "设备名“com0”"},
                                            {"LPT0", "设备名“LPT0”"},
                                            {"CONOUT$", "设备名“CONOUT$”"},

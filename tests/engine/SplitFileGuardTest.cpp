@@ -33,6 +33,8 @@ TEST(SplitFileGuard, InnerSplitOverTheSameFilesIsRefusedOthersRun)
         bool runs;
         int pump = 1;
         bool fromCurrentFolder = false;
+        // Made in sub before the inner split: a hard link to the first piece.
+        std::string link = "";
     };
     std::vector<Case> cases{{"a.bin", "a.bin", "a.bin", false},
                             {"a.bin", "a.bin", "sub/../a.bin", false},         // the same folder
@@ -42,6 +44,8 @@ TEST(SplitFileGuard, InnerSplitOverTheSameFilesIsRefusedOthersRun)
                             {"c.004", "c", "c", false},                        // as its last piece
                             {"a.bin", "a.bin", "a.bin", false, 1, true},       // no folder in oname
                             {"a.bin", "a.bin", "sub/a.bin", true},
+                            // Writes a piece of the other under another name
+                            {"a.bin", "c", "sub/c", false, 1, false, "c.000"},
                             // One file where the pieces are joined (and on exFAT sticks)
                             {"a.bin", "a.bin", "A.BIN", false}};
     for (const Case& c : cases) {
@@ -55,6 +59,8 @@ TEST(SplitFileGuard, InnerSplitOverTheSameFilesIsRefusedOthersRun)
         host.onPump = [&](int pumps) {
             if (pumps != c.pump)
                 return;
+            if (!c.link.empty())
+                fs::create_hard_link(fromUtf8(dir / c.outer + ".000"), dir.path() / "sub" / c.link);
             if (!c.fromCurrentFolder) {
                 tarvolin::splitlt(host, buffer, dir / c.innerSource, 200, dir / c.innerOname);
                 return;

@@ -22,6 +22,7 @@
 
 #ifndef _WIN32
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -264,6 +265,54 @@ TEST_F(SplitRun, DiskTooSmallIsRefusedBeforeTheFirstPiece)
     EXPECT_TRUE(split(dir / "a.bin", 1 << 20, disk / "a.bin"));
     expectErrorNotice({"磁盘空间不足"});
     EXPECT_EQ(readFile(disk / "a.bin.BAT"), script);
+}
+
+// The pieces and the script are counted in the blocks they take, less the
+// blocks (not the length) of older files of the same names, against the room
+// of a disk of 256 blocks; only pieces beside their source on a disk whose
+// files share blocks (Btrfs) are not counted, and there the disk tells.
+TEST_F(SplitRun, RoomIsCountedInBlocksUnlessThePiecesMayShareTheSources)
+{
+    constexpr long btrfs = 0x9123683E;
+    struct Case
+    {
+        const char* what;
+        std::size_t length;
+        bool besideTheSource;
+        long told; // the disk's type where not its own
+        bool sparseOlderPiece;
+        const char* notice; // as it begins, after the error prefix; empty: completes
+    };
+    for (const Case& c : {
+             Case{"the room exactly", (1 << 20) - 4096, false, 0, false, ""},
+             Case{"beside the source", 600 << 10, true, 0, false, "磁盘空间不足：分割需要"},
+             Case{"beside the source on Btrfs", 600 << 10, true, btrfs, false, "无法写入文件"},
+             Case{"another disk on Btrfs", 1200 << 10, false, btrfs, false,
+                  "磁盘空间不足：分割需要"},
+             Case{"a sparse older piece", 1200 << 10, false, 0, true, "磁盘空间不足：分割需要"},
+         }) {
+        SmallFileSystem disk(1 << 20);
+        if (!disk.mounted())
+            GTEST_SKIP() << rootNeeded;
+        const std::string sfile = c.besideTheSource ? disk / "a.bin" : dir / "a.bin";
+        writeFile(sfile, randomBytes(c.length));
+        if (c.sparseOlderPiece) {
+            writeFile(disk / "a.bin.000", "");
+            fs::resize_file(disk / "a.bin.000", 8 << 20);
+        }
+        testsupport::FaultyCalls calls;
+        calls.toldFileSystemType = c.told;
+        host.notices.clear();
+        EXPECT_TRUE(split(sfile, static_cast<std::int32_t>(c.length / 3), disk / "a.bin"));
+        if (*c.notice == '\0') {
+            EXPECT_EQ(host.notices, std::vector<std::string>{completion(3, disk / "a.bin.BAT")})
+                << c.what;
+        } else {
+            ASSERT_EQ(host.notices.size(), 1u) << c.what;
+            EXPECT_TRUE(startsWith(host.notices[0], errorPrefix + c.notice))
+                << c.what << ": " << host.notices[0];
+        }
+    }
 }
 
 TEST_F(SplitRun, DiskThatFillsDuringTheRunIsAFailureAndKeepsFinishedPieces)
@@ -521,6 +570,9 @@ TEST_F(SplitRun, NeverWritesOverItsOwnSource)
          [](const TempDir& d) { fs::create_directory(d.path() / "sub"); }},
         {"h.bin", "x", "x.001",
          [](const TempDir& d) { fs::create_hard_link(d.path() / "h.bin", d.path() / "x.001"); }},
+        // An older script that is the source under another name is not emptied.
+        {"h.bin", "x", "x.BAT",
+         [](const TempDir& d) { fs::create_hard_link(d.path() / "h.bin", d.path() / "x.BAT"); }},
         // The same name but for its case: one file where case does not count,
         // even where the disk tells two identities for it (exFAT through FUSE).
         {"SRC.bin.000", "src.bin", "src.bin.000"},
@@ -1074,139 +1126,169 @@ TEST_F(SplitRun, WindowEventsArePumpedAndProgressShownDuringALongPiece)
 // falls back to reading and writing) and joins back byte for byte, or ends
 // in its error notice, keeping the pieces before the fault whole and writing
 // no script. No descriptor stays open either way (TearDown counts them).
-TEST_F(SplitRun, EverySystemCallFaultEndsCleanly)
+struct SystemCallFault
+{
+    testsupport::FaultyCalls::Fault fault;
+    // Empty: the split completes. "<dir>" stands for the test's folder,
+    // with its trailing separator.
+    std::string notice;
+    int wholePieces;                                        // byte-exact pieces when it fails
+    std::vector<testsupport::FaultyCalls::Fault> then = {}; // faults of later calls
+};
+
+using Call = testsupport::FaultyCalls::Call;
+using Effect = testsupport::FaultyCalls::Effect;
+
+// Three pieces of 100 bytes, a call each; closes: the pieces, the source
+// before the last piece, the script.
+const std::vector<SystemCallFault> systemCallFaults{
+    {{Call::read, 1, Effect::fail, EINTR}, "", 3},
+    {{Call::write, 2, Effect::fail, EINTR}, "", 3},
+    {{Call::write, 2, Effect::half}, "", 3},
+    {{Call::read, 2, Effect::half}, "", 3},
+    {{Call::copyFileRange, 2, Effect::fail, EXDEV}, "", 3},
+    {{Call::copyFileRange, 1, Effect::fail, ENOSYS}, "", 3},
+    {{Call::copyFileRange, 3, Effect::fail, EINVAL}, "", 3},
+    {{Call::copyFileRange, 2, Effect::half}, "", 3},
+    {{Call::copyFileRange, 2, Effect::fail, EINTR}, "", 3},
+    // Part of a step copied in the system, then refused: the rest of
+    // the step, and only the rest, is read and written.
+    {{Call::copyFileRange, 2, Effect::half},
+     "",
+     3,
+     {{Call::copyFileRange, 3, Effect::fail, EXDEV}}},
+    {{Call::copyFileRange, 3, Effect::half},
+     "",
+     3,
+     {{Call::copyFileRange, 4, Effect::fail, EINVAL}}},
+    {{Call::copyFileRange, 2, Effect::nothing}, "读取不完整", 1},
+    {{Call::copyFileRange, 3, Effect::fail, ENOSPC},
+     "无法写入文件“<dir>a.bin.002”：磁盘空间不足",
+     2},
+    {{Call::read, 3, Effect::nothing}, "读取不完整", 2},
+    {{Call::read, 2, Effect::fail, EIO}, "无法读取文件“<dir>a.bin”：磁盘读写出错", 1},
+    {{Call::write, 3, Effect::fail, ENOSPC}, "无法写入文件“<dir>a.bin.002”：磁盘空间不足", 2},
+    {{Call::write, 1, Effect::nothing}, "磁盘空间不足", 0},
+    {{Call::write, 2, Effect::fail, EDQUOT}, "无法写入文件“<dir>a.bin.001”：磁盘空间不足", 1},
+    {{Call::open, 4, Effect::fail, EMFILE}, "无法创建文件“<dir>a.bin.001”：打开的文件太多", 1},
+    {{Call::truncate, 1, Effect::fail, EIO}, "无法清空文件“<dir>a.bin.000”", 0},
+    {{Call::close, 2, Effect::fail, EIO}, "无法关闭文件“<dir>a.bin.001”", 3},
+    {{Call::close, 5, Effect::fail, EIO}, "无法关闭文件“<dir>a.bin.BAT”", 3},
+    {{Call::close, 4, Effect::fail, EINTR}, "", 3},
+    {{Call::read, 2, Effect::outOfMemory}, "内存不足", 1},
+    // Flushes: each piece's write-back started as it is copied, waited
+    // for once it lies far enough behind (small pieces: after the last),
+    // the file system once, the script, the folder. A refused write-back
+    // names its piece; one that only the file system's flush reports,
+    // the folder.
+    {{Call::syncRange, 1, Effect::fail, EIO}, "无法把文件存到磁盘上“<dir>a.bin.000", 0},
+    {{Call::syncRange, 5, Effect::fail, EIO},
+     "无法把文件存到磁盘上“<dir>a.bin.001”：磁盘读写出错",
+     3},
+    {{Call::syncFileSystem, 1, Effect::fail, EIO},
+     "无法把分割后的文件存到磁盘上“<dir>”：磁盘读写出错",
+     3},
+    {{Call::dataSync, 1, Effect::fail, EIO}, "无法把文件存到磁盘上“<dir>a.bin.BAT", 3},
+    {{Call::sync, 1, Effect::fail, EIO}, "无法把文件夹存到磁盘上", 3},
+    {{Call::sync, 1, Effect::fail, EINTR}, "", 3},
+    {{Call::dataSync, 1, Effect::fail, EINVAL}, "", 3},
+    // A file system that cannot write a piece out, or flush itself, has
+    // each piece flushed on its own, as a failing flush then says.
+    {{Call::syncRange, 0, Effect::fail, ENOSYS}, "", 3},
+    {{Call::syncRange, 2, Effect::fail, EOPNOTSUPP}, "", 3},
+    {{Call::syncFileSystem, 0, Effect::fail, EINVAL}, "", 3},
+    {{Call::syncRange, 0, Effect::fail, EINVAL},
+     "无法把文件存到磁盘上“<dir>a.bin.001”：磁盘读写出错",
+     3,
+     {{Call::dataSync, 2, Effect::fail, EIO}}},
+    {{Call::syncFileSystem, 0, Effect::fail, ENOSYS},
+     "无法把文件存到磁盘上“<dir>a.bin.002”",
+     3,
+     {{Call::dataSync, 3, Effect::fail, EIO}}},
+    // The script cut short by a full disk.
+    {{Call::write, 4, Effect::half},
+     "无法写入文件“<dir>a.bin.BAT”：磁盘空间不足",
+     3,
+     {{Call::write, 5, Effect::fail, ENOSPC}}},
+    {{Call::write, 1, Effect::strange}, "意外的异常", 0},
+};
+
+// A fault as a test's name: "write_3_ENOSPC", "syncRange_all_EINVAL",
+// "copyFileRange_2_half_then_copyFileRange_3_EXDEV".
+std::string faultName(const testsupport::FaultyCalls::Fault& fault)
+{
+    static const char* const calls[] = {"open",     "read",      "write",         "copyFileRange",
+                                        "truncate", "close",     "readAt",        "dataSync",
+                                        "sync",     "syncRange", "syncFileSystem"};
+    static const char* const effects[] = {"", "half", "nothing", "outOfMemory", "strange"};
+    const auto effect = static_cast<std::size_t>(fault.effect);
+    return std::string(calls[static_cast<std::size_t>(fault.call)]) + "_" +
+           (fault.nth == 0 ? "all" : std::to_string(fault.nth)) + "_" +
+           (fault.effect == Effect::fail ? ::strerrorname_np(fault.error) : effects[effect]);
+}
+
+// The case's name: its fault, then its later ones.
+std::string caseName(const SystemCallFault& c)
+{
+    std::string name = faultName(c.fault);
+    for (const testsupport::FaultyCalls::Fault& later : c.then)
+        name += "_then_" + faultName(later);
+    return name;
+}
+
+// How a failing case shows itself.
+void PrintTo(const SystemCallFault& c, std::ostream* out)
+{
+    *out << caseName(c);
+}
+
+class SplitRunFault : public SplitRun, public testing::WithParamInterface<SystemCallFault>
+{
+};
+
+TEST_P(SplitRunFault, EndsCleanly)
 {
     using testsupport::FaultyCalls;
-    using Call = FaultyCalls::Call;
-    using Effect = FaultyCalls::Effect;
-    struct Case
-    {
-        FaultyCalls::Fault fault;
-        std::string notice;                        // empty: the split completes
-        int wholePieces;                           // pieces that must be byte-exact when it fails
-        std::vector<FaultyCalls::Fault> then = {}; // faults of later calls
-    };
-    // Three pieces of 100 bytes, a call each; closes: the pieces, the source
-    // before the last piece, the script.
-    const std::vector<Case> cases{
-        {{Call::read, 1, Effect::fail, EINTR}, "", 3},
-        {{Call::write, 2, Effect::fail, EINTR}, "", 3},
-        {{Call::write, 2, Effect::half}, "", 3},
-        {{Call::read, 2, Effect::half}, "", 3},
-        {{Call::copyFileRange, 2, Effect::fail, EXDEV}, "", 3},
-        {{Call::copyFileRange, 1, Effect::fail, ENOSYS}, "", 3},
-        {{Call::copyFileRange, 3, Effect::fail, EINVAL}, "", 3},
-        {{Call::copyFileRange, 2, Effect::half}, "", 3},
-        {{Call::copyFileRange, 2, Effect::fail, EINTR}, "", 3},
-        // Part of a step copied in the system, then refused: the rest of
-        // the step, and only the rest, is read and written.
-        {{Call::copyFileRange, 2, Effect::half},
-         "",
-         3,
-         {{Call::copyFileRange, 3, Effect::fail, EXDEV}}},
-        {{Call::copyFileRange, 3, Effect::half},
-         "",
-         3,
-         {{Call::copyFileRange, 4, Effect::fail, EINVAL}}},
-        {{Call::copyFileRange, 2, Effect::nothing}, "读取不完整", 1},
-        {{Call::copyFileRange, 3, Effect::fail, ENOSPC},
-         "无法写入文件“" + dir / "a.bin.002" + "”：磁盘空间不足",
-         2},
-        {{Call::read, 3, Effect::nothing}, "读取不完整", 2},
-        {{Call::read, 2, Effect::fail, EIO},
-         "无法读取文件“" + dir / "a.bin" + "”：磁盘读写出错",
-         1},
-        {{Call::write, 3, Effect::fail, ENOSPC},
-         "无法写入文件“" + dir / "a.bin.002" + "”：磁盘空间不足",
-         2},
-        {{Call::write, 1, Effect::nothing}, "磁盘空间不足", 0},
-        {{Call::write, 2, Effect::fail, EDQUOT},
-         "无法写入文件“" + dir / "a.bin.001" + "”：磁盘空间不足",
-         1},
-        {{Call::open, 4, Effect::fail, EMFILE},
-         "无法创建文件“" + dir / "a.bin.001" + "”：打开的文件太多",
-         1},
-        {{Call::truncate, 1, Effect::fail, EIO}, "无法清空文件“" + dir / "a.bin.000" + "”", 0},
-        {{Call::close, 2, Effect::fail, EIO}, "无法关闭文件“" + dir / "a.bin.001" + "”", 3},
-        {{Call::close, 5, Effect::fail, EIO}, "无法关闭文件“" + dir / "a.bin.BAT" + "”", 3},
-        {{Call::close, 4, Effect::fail, EINTR}, "", 3},
-        {{Call::read, 2, Effect::outOfMemory}, "内存不足", 1},
-        // Flushes: each piece's write-back started as it is copied, waited
-        // for once it lies far enough behind (small pieces: after the last),
-        // the file system once, the script, the folder. A refused write-back
-        // names its piece; one that only the file system's flush reports,
-        // the folder.
-        {{Call::syncRange, 1, Effect::fail, EIO}, "无法把文件存到磁盘上“" + dir / "a.bin.000", 0},
-        {{Call::syncRange, 5, Effect::fail, EIO},
-         "无法把文件存到磁盘上“" + dir / "a.bin.001" + "”：磁盘读写出错",
-         3},
-        {{Call::syncFileSystem, 1, Effect::fail, EIO},
-         "无法把分割后的文件存到磁盘上“" + dir / "" + "”：磁盘读写出错",
-         3},
-        {{Call::dataSync, 1, Effect::fail, EIO}, "无法把文件存到磁盘上“" + dir / "a.bin.BAT", 3},
-        {{Call::sync, 1, Effect::fail, EIO}, "无法把文件夹存到磁盘上", 3},
-        {{Call::dataSync, 1, Effect::fail, EINVAL}, "", 3},
-        // A file system that cannot write a piece out, or flush itself, has
-        // each piece flushed on its own, as a failing flush then says.
-        {{Call::syncRange, 0, Effect::fail, ENOSYS}, "", 3},
-        {{Call::syncRange, 2, Effect::fail, EOPNOTSUPP}, "", 3},
-        {{Call::syncFileSystem, 0, Effect::fail, EINVAL}, "", 3},
-        {{Call::syncRange, 0, Effect::fail, EINVAL},
-         "无法把文件存到磁盘上“" + dir / "a.bin.001" + "”：磁盘读写出错",
-         3,
-         {{Call::dataSync, 2, Effect::fail, EIO}}},
-        {{Call::syncFileSystem, 0, Effect::fail, ENOSYS},
-         "无法把文件存到磁盘上“" + dir / "a.bin.002" + "”",
-         3,
-         {{Call::dataSync, 3, Effect::fail, EIO}}},
-        // The script cut short by a full disk.
-        {{Call::write, 4, Effect::half},
-         "无法写入文件“" + dir / "a.bin.BAT" + "”：磁盘空间不足",
-         3,
-         {{Call::write, 5, Effect::fail, ENOSPC}}},
-        {{Call::write, 1, Effect::strange}, "意外的异常", 0},
-    };
+    const SystemCallFault& c = GetParam();
+    std::string notice = c.notice;
+    if (const std::size_t at = notice.find("<dir>"); at != std::string::npos)
+        notice.replace(at, 5, dir.folder());
     const std::string source = randomBytes(250, 11);
-    for (const Case& c : cases) {
-        for (const std::string& name : listFolder(dir.path()))
-            fs::remove(dir / name);
-        writeFile(dir / "a.bin", source);
-        writeFile(dir / "a.bin.000", std::string(500, 'x')); // an older, longer piece
-        host.notices.clear();
-        host.shares.clear();
-        const bool viaCopy = c.fault.call == Call::copyFileRange;
-        {
-            // Where the copy is not the fault, the system refuses it, so that
-            // the run reads and writes.
-            std::vector<FaultyCalls::Fault> faults{c.fault};
-            faults.insert(faults.end(), c.then.begin(), c.then.end());
-            if (!viaCopy)
-                faults.push_back({Call::copyFileRange, 0, Effect::fail, ENOSYS});
-            FaultyCalls calls(faults);
-            EXPECT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
-        }
-        const std::string context =
-            std::to_string(static_cast<int>(c.fault.call)) + "@" + std::to_string(c.fault.nth);
-        if (c.notice.empty()) {
-            ASSERT_EQ(host.notices, std::vector<std::string>{completion(3, dir / "a.bin.BAT")})
-                << context;
-        } else {
-            ASSERT_EQ(host.notices.size(), 1u) << context;
-            EXPECT_TRUE(startsWith(host.notices[0], errorPrefix + c.notice) ||
-                        host.notices[0].find(c.notice) != std::string::npos)
-                << context << ": " << host.notices[0];
-            EXPECT_FALSE(fs::exists(dir / "a.bin.BAT") && c.wholePieces < 3) << context;
-            // A script that failed is empty: a cut line would join wrongly.
-            EXPECT_EQ(readFile(dir / "a.bin.BAT"), "") << context;
-            // The progress beyond the caption shows the failure while its notice shows.
-            EXPECT_EQ(host.shares.back(), std::make_pair(c.wholePieces / 3.0, true)) << context;
-        }
-        for (int i = 0; i < c.wholePieces; ++i) {
-            EXPECT_EQ(readFile(dir / ("a.bin.00" + std::to_string(i))), source.substr(i * 100, 100))
-                << context << " piece " << i;
-        }
+    writeFile(dir / "a.bin", source);
+    writeFile(dir / "a.bin.000", std::string(500, 'x')); // an older, longer piece
+    {
+        // Where the copy is not the fault, the system refuses it, so that
+        // the run reads and writes.
+        std::vector<FaultyCalls::Fault> faults{c.fault};
+        faults.insert(faults.end(), c.then.begin(), c.then.end());
+        if (c.fault.call != Call::copyFileRange)
+            faults.push_back({Call::copyFileRange, 0, Effect::fail, ENOSYS});
+        FaultyCalls calls(faults);
+        EXPECT_TRUE(split(dir / "a.bin", 100, dir / "a.bin"));
+    }
+    if (notice.empty()) {
+        ASSERT_EQ(host.notices, std::vector<std::string>{completion(3, dir / "a.bin.BAT")});
+    } else {
+        ASSERT_EQ(host.notices.size(), 1u);
+        EXPECT_TRUE(startsWith(host.notices[0], errorPrefix + notice) ||
+                    host.notices[0].find(notice) != std::string::npos)
+            << host.notices[0];
+        EXPECT_FALSE(fs::exists(dir / "a.bin.BAT") && c.wholePieces < 3);
+        // A script that failed is empty: a cut line would join wrongly.
+        EXPECT_EQ(readFile(dir / "a.bin.BAT"), "");
+        // The progress beyond the caption shows the failure while its notice shows.
+        EXPECT_EQ(host.shares.back(), std::make_pair(c.wholePieces / 3.0, true));
+    }
+    for (int i = 0; i < c.wholePieces; ++i) {
+        EXPECT_EQ(readFile(dir / ("a.bin.00" + std::to_string(i))), source.substr(i * 100, 100))
+            << "piece " << i;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EverySystemCall, SplitRunFault, testing::ValuesIn(systemCallFaults),
+                         [](const testing::TestParamInfo<SystemCallFault>& info) {
+                             return caseName(info.param);
+                         });
 
 // What the completion notice promises is on the device first: each piece
 // written out before it is closed and the file system flushed once after the
@@ -1277,6 +1359,28 @@ TEST_F(SplitRun, PiecesWaitForTheDeviceAtMostTheLagOrSixtyFourPiecesBehind)
         EXPECT_LT(at("write ", c.closedAfter), at("close ", 0)) << c.splitsize;
         EXPECT_LT(at("close ", 0), at("write ", c.closedAfter + 1)) << c.splitsize;
     }
+}
+
+// Each step of a piece is started on its way to the device as it is copied,
+// and the copy waits for the step that lies the write-back lag (16 MiB)
+// behind; once the system refuses to copy between the files, it is not
+// asked again.
+TEST_F(SplitRun, StepsAreWrittenBackAsCopiedAndWaitedForTheLagBehind)
+{
+    using testsupport::FaultyCalls;
+    constexpr off_t mib = 1 << 20;
+    writeFile(dir / "a.bin", randomBytes(18 * mib + 2, 4));
+    FaultyCalls calls({{FaultyCalls::Call::copyFileRange, 1, FaultyCalls::Effect::fail, EXDEV}});
+    ASSERT_TRUE(split(dir / "a.bin", 18 * mib, dir / "a.bin"));
+    std::vector<FaultyCalls::WriteBack> expected;
+    for (off_t step = 0; step < 18; ++step) {
+        expected.push_back({step * mib, mib, false});
+        if (step >= 16)
+            expected.push_back({(step - 16) * mib, mib, true});
+    }
+    expected.push_back({0, 2, false}); // the last piece, of two bytes
+    EXPECT_EQ(calls.writeBacks, expected);
+    EXPECT_EQ(calls.count(FaultyCalls::Call::copyFileRange), 1);
 }
 
 #endif

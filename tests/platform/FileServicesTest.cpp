@@ -1,4 +1,5 @@
 #include "platform/FileServices.h"
+#include "platform/DiskSpace.h"
 #include "platform/Failure.h"
 #include "platform/InputFile.h"
 #include "platform/NarrowEncoder.h"
@@ -9,6 +10,9 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include "tests/support/SmallFileSystem.h"
+#include <sys/statvfs.h>
 #endif
 
 using tarvolin::Failure;
@@ -44,7 +48,29 @@ TEST(FileServices, LengthHoldsFilesOfAnySize)
     }
     EXPECT_EQ(FileServices::fullLength(dir / "gone"), std::nullopt);
     EXPECT_EQ(FileServices::fullLength(dir.path().string()), std::nullopt); // a folder has none
+#ifndef _WIN32
+    // A link tells the length of the file it leads to, not its own.
+    fs::create_symlink(dir / "4294967296", dir / "link");
+    EXPECT_EQ(FileServices::fullLength(dir / "link"), std::int64_t{1} << 32);
+#endif
 }
+
+#ifndef _WIN32
+// ext4 keeps a share of its blocks for root, who runs the tests: the room
+// is what an ordinary user may still write.
+TEST(DiskSpace, RoomIsWhatAnOrdinaryUserMayWrite)
+{
+    testsupport::SmallFileSystem disk(8 << 20, "ext4");
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting an ext4 image needs root and mkfs.ext4 (CI has both)";
+    struct statvfs info;
+    ASSERT_EQ(::statvfs(disk.path().c_str(), &info), 0);
+    ASSERT_LT(info.f_bavail, info.f_bfree) << "the image keeps no blocks for root";
+    const auto room = tarvolin::DiskSpace::roomAt(disk.path().string());
+    ASSERT_TRUE(room);
+    EXPECT_EQ(room->available, static_cast<std::int64_t>(info.f_bavail * info.f_frsize));
+}
+#endif
 
 TEST(FileServices, ChineseAndBlankNamesWork)
 {

@@ -3,7 +3,8 @@
 // System calls that misbehave on purpose: one kind of call fails, comes up
 // short, is interrupted or throws at the moment a test chooses, while every
 // other call goes to the system. Installed for the lifetime of the object.
-// Besides, the copies may be slow, and the files may all tell one number.
+// Besides, the copies may be slow, the files may all tell one number, and
+// every file system may tell one type.
 
 #include "platform/posix/SystemCalls.h"
 #include "tests/support/TestClock.h"
@@ -13,6 +14,7 @@
 #include <fcntl.h>
 #include <map>
 #include <new>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -120,6 +122,8 @@ public:
     {
         if ((flags & SYNC_FILE_RANGE_WAIT_AFTER) != 0)
             note("writeOut", fd);
+        if (length != 0)
+            writeBacks.push_back({offset, length, (flags & SYNC_FILE_RANGE_WAIT_AFTER) != 0});
         const Fault* fault = hit(Call::syncRange);
         return fault ? misbehave<int>(*fault, 0)
                      : SystemCalls::syncRange(fd, offset, length, flags);
@@ -143,6 +147,10 @@ public:
         }
         return result;
     }
+    long fileSystemType(const char* path) override
+    {
+        return toldFileSystemType != 0 ? toldFileSystemType : SystemCalls::fileSystemType(path);
+    }
     int close(int fd) override
     {
         note("close", fd);
@@ -158,6 +166,19 @@ public:
     // a.bin.000", "syncFileSystem <folder>", "dataSync a.bin.BAT",
     // "sync <folder>"; a test may add its own.
     std::vector<std::string> log;
+    // Each range whose write-back was started (waited: false) or waited
+    // for (waited: true), in order; a whole file's is in the log.
+    struct WriteBack
+    {
+        off_t offset, length;
+        bool waited;
+        bool operator==(const WriteBack&) const = default;
+        friend void PrintTo(const WriteBack& range, std::ostream* out)
+        {
+            *out << (range.waited ? "waited " : "started ") << range.offset << "+" << range.length;
+        }
+    };
+    std::vector<WriteBack> writeBacks;
 
     // The kernel's release as the run is told it; the real one where empty.
     std::string release;
@@ -167,6 +188,8 @@ public:
     // Every file tells the number 1, each on a device of its own (its real
     // number): only the device tells two files apart.
     bool oneNumberPerDevice = false;
+    // Where not 0, the type every file system tells (statfs's magic number).
+    long toldFileSystemType = 0;
 
 private:
     void note(const char* call, int fd)
