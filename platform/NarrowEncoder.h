@@ -28,7 +28,6 @@ public:
     std::string encode(const std::string& utf8) const;
 
 private:
-    // The failure of a text that the code page cannot hold.
     // The failure of a text the code page cannot hold; it names the first
     // character that it cannot hold.
     [[noreturn]] void throwUnrepresentable(const std::string& utf8) const;
