@@ -55,13 +55,13 @@ HWND Form1::makeList(const layout::Control& control, int id)
 {
     switch (control.kind) {
     case layout::Kind::DriveList:
-        m_drive1 = std::make_unique<DriveList>(handle(), id);
+        m_drive1 = std::make_unique<DriveListBox>(handle(), id);
         return m_drive1->handle();
     case layout::Kind::FolderList:
-        m_dir1 = std::make_unique<DirList>(handle(), id);
+        m_dir1 = std::make_unique<DirListBox>(handle(), id);
         return m_dir1->handle();
     case layout::Kind::FileList:
-        m_file1 = std::make_unique<FileList>(handle(), id);
+        m_file1 = std::make_unique<FileListBox>(handle(), id);
         return m_file1->handle();
     default:
         return nullptr;

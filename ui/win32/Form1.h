@@ -5,9 +5,9 @@
 #include "ui/win32/ControlSet.h"
 #include "ui/win32/TaskbarProgress.h"
 #include "ui/win32/Window.h"
-#include "ui/win32/controls/DirList.h"
-#include "ui/win32/controls/DriveList.h"
-#include "ui/win32/controls/FileList.h"
+#include "ui/win32/controls/DirListBox.h"
+#include "ui/win32/controls/DriveListBox.h"
+#include "ui/win32/controls/FileListBox.h"
 
 #include <memory>
 #include <string>
@@ -102,9 +102,9 @@ private:
 
     Win32WindowServices& m_services;
     MainWindowBehaviour m_behaviour{*this};
-    std::unique_ptr<DriveList> m_drive1;
-    std::unique_ptr<DirList> m_dir1;
-    std::unique_ptr<FileList> m_file1;
+    std::unique_ptr<DriveListBox> m_drive1;
+    std::unique_ptr<DirListBox> m_dir1;
+    std::unique_ptr<FileListBox> m_file1;
     std::unique_ptr<ControlSet> m_controls;
     std::unique_ptr<PathLabel> m_lab1;
     std::string m_lab1Tag;

@@ -12,10 +12,10 @@ namespace tarvolin {
 // the open folder's subfolders, each indented one step deeper than the
 // folder that holds it, with open and closed folder glyphs. A double click
 // or Enter opens the selected folder. The parent forwards WM_DRAWITEM.
-class DirList
+class DirListBox
 {
 public:
-    DirList(HWND parent, int id);
+    DirListBox(HWND parent, int id);
 
     HWND handle() const { return m_list; }
 

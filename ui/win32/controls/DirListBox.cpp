@@ -1,4 +1,4 @@
-#include "ui/win32/controls/DirList.h"
+#include "ui/win32/controls/DirListBox.h"
 
 #include "platform/Failure.h"
 #include "platform/SystemErrorText.h"
@@ -55,7 +55,7 @@ void drawFolder(HDC dc, int left, int top, int size, bool open)
 
 } // namespace
 
-DirList::DirList(HWND parent, int id)
+DirListBox::DirListBox(HWND parent, int id)
     : m_list(CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY |
                                  LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
@@ -64,7 +64,7 @@ DirList::DirList(HWND parent, int id)
 {
 }
 
-void DirList::setPath(const std::wstring& folder)
+void DirListBox::setPath(const std::wstring& folder)
 {
     const std::wstring full = fullPath(folder);
     const DWORD attributes =
@@ -95,14 +95,14 @@ void DirList::setPath(const std::wstring& folder)
         onChange();
 }
 
-void DirList::openSelected()
+void DirListBox::openSelected()
 {
     const LRESULT index = SendMessageW(m_list, LB_GETCURSEL, 0, 0);
     if (index >= 0 && static_cast<size_t>(index) < m_entries.size())
         setPath(m_entries[static_cast<size_t>(index)].path);
 }
 
-void DirList::fitItems()
+void DirListBox::fitItems()
 {
     const HDC dc = GetDC(m_list);
     const HGDIOBJ old =
@@ -115,7 +115,7 @@ void DirList::fitItems()
     SendMessageW(m_list, LB_SETITEMHEIGHT, 0, std::max<int>(metrics.tmHeight, glyph) + 1);
 }
 
-void DirList::drawItem(const DRAWITEMSTRUCT& item) const
+void DirListBox::drawItem(const DRAWITEMSTRUCT& item) const
 {
     if (item.itemID == static_cast<UINT>(-1) || item.itemID >= m_entries.size())
         return;

@@ -1,7 +1,7 @@
 // The file list: which names it shows, in which order, and the selection by
 // keyboard that reaches the window as the list's click.
 
-#include "ui/win32/controls/FileList.h"
+#include "ui/win32/controls/FileListBox.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/Win32TestWindow.h"
 
@@ -13,17 +13,17 @@ namespace fs = std::filesystem;
 using testsupport::listTexts;
 using testsupport::TempDir;
 
-class FileListTest : public testing::Test
+class FileListBoxTest : public testing::Test
 {
 protected:
     static constexpr int id = 9;
     testsupport::Win32TestWindow parent;
-    tarvolin::FileList list{parent.handle(), id};
+    tarvolin::FileListBox list{parent.handle(), id};
     TempDir dir;
 };
 
 // Which files show, and in which order, is the folder model's (FolderModelTest).
-TEST_F(FileListTest, ShowsTheFolderModelsFiles)
+TEST_F(FileListBoxTest, ShowsTheFolderModelsFiles)
 {
     for (const char* name : {"b.txt", "A.bin", "视频.avi", "hidden.dat", "c"})
         testsupport::writeFile(dir / name, "x");
@@ -43,7 +43,7 @@ TEST_F(FileListTest, ShowsTheFolderModelsFiles)
     EXPECT_EQ(list.fileName(), L"");
 }
 
-TEST_F(FileListTest, KeyboardSelectionReachesTheWindow)
+TEST_F(FileListBoxTest, KeyboardSelectionReachesTheWindow)
 {
     for (const char* name : {"one.bin", "two.bin"})
         testsupport::writeFile(dir / name, "x");
@@ -61,7 +61,7 @@ TEST_F(FileListTest, KeyboardSelectionReachesTheWindow)
     EXPECT_EQ(list.fileName(), L"");
 }
 
-TEST_F(FileListTest, RefreshKeepsTheSelectedFileAndTheScrollPosition)
+TEST_F(FileListBoxTest, RefreshKeepsTheSelectedFileAndTheScrollPosition)
 {
     for (int i = 10; i < 40; ++i)
         testsupport::writeFile(dir / ("f" + std::to_string(i)), "x");

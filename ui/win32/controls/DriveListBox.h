@@ -12,10 +12,10 @@ namespace tarvolin {
 // network drive shows its share instead ("z: [\\server\share]"), which the
 // system knows without asking the server. The selection by mouse or
 // keyboard reaches the parent as CBN_SELCHANGE.
-class DriveList
+class DriveListBox
 {
 public:
-    DriveList(HWND parent, int id);
+    DriveListBox(HWND parent, int id);
 
     HWND handle() const { return m_list; }
 

@@ -2,7 +2,7 @@
 // the change it raises, drives as the drive list names them, and a drive
 // that is not ready.
 
-#include "ui/win32/controls/DirList.h"
+#include "ui/win32/controls/DirListBox.h"
 #include "platform/Failure.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/Win32TestWindow.h"
@@ -15,20 +15,20 @@ namespace fs = std::filesystem;
 using testsupport::listTexts;
 using testsupport::TempDir;
 
-class DirListTest : public testing::Test
+class DirListBoxTest : public testing::Test
 {
 protected:
-    DirListTest() : list(parent.handle(), 7)
+    DirListBoxTest() : list(parent.handle(), 7)
     {
         list.onChange = [this] { ++changes; };
     }
 
     testsupport::Win32TestWindow parent;
-    tarvolin::DirList list;
+    tarvolin::DirListBox list;
     int changes = 0;
 };
 
-TEST_F(DirListTest, ShowsTheWayDownThenTheSubfolders)
+TEST_F(DirListBoxTest, ShowsTheWayDownThenTheSubfolders)
 {
     TempDir dir;
     const fs::path open = dir.path() / L"外层" / L"inner";
@@ -60,7 +60,7 @@ TEST_F(DirListTest, ShowsTheWayDownThenTheSubfolders)
     EXPECT_EQ(changes, 3);
 }
 
-TEST_F(DirListTest, OpensADriveAtItsRoot)
+TEST_F(DirListBoxTest, OpensADriveAtItsRoot)
 {
     const std::wstring drive = testsupport::scratchDrive();
     if (drive.empty())
@@ -72,7 +72,7 @@ TEST_F(DirListTest, OpensADriveAtItsRoot)
     }
 }
 
-TEST_F(DirListTest, AFolderThatCannotBeOpenedChangesNothing)
+TEST_F(DirListBoxTest, AFolderThatCannotBeOpenedChangesNothing)
 {
     TempDir dir;
     list.setPath(dir.path().wstring());

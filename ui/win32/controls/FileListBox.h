@@ -16,10 +16,10 @@ namespace tarvolin {
 // The list follows its folder on disk when its window calls follow every
 // FolderFollowing::tick: files that appear or go show up a moment later,
 // the selected entry stays selected and the list keeps its scroll position.
-class FileList
+class FileListBox
 {
 public:
-    FileList(HWND parent, int id);
+    FileListBox(HWND parent, int id);
 
     HWND handle() const { return m_list; }
 

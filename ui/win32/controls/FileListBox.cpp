@@ -1,4 +1,4 @@
-#include "ui/win32/controls/FileList.h"
+#include "ui/win32/controls/FileListBox.h"
 
 #include "platform/windows/WideText.h"
 
@@ -6,7 +6,7 @@
 
 namespace tarvolin {
 
-FileList::FileList(HWND parent, int id)
+FileListBox::FileListBox(HWND parent, int id)
     : m_list(CreateWindowExW(
           WS_EX_CLIENTEDGE, L"LISTBOX", L"",
           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
@@ -14,7 +14,7 @@ FileList::FileList(HWND parent, int id)
 {
 }
 
-void FileList::setPath(const std::wstring& folder)
+void FileListBox::setPath(const std::wstring& folder)
 {
     m_path = folder;
     m_folder = utf8Text(folder);
@@ -22,7 +22,7 @@ void FileList::setPath(const std::wstring& folder)
     fill();
 }
 
-bool FileList::read(FolderFollowing::Stamp stamp)
+bool FileListBox::read(FolderFollowing::Stamp stamp)
 {
     const FolderFollowing::Clock::time_point start = FolderFollowing::Clock::now();
     std::vector<FolderModel::Entry> entries = FolderModel::files(m_folder);
@@ -33,7 +33,7 @@ bool FileList::read(FolderFollowing::Stamp stamp)
     return true;
 }
 
-void FileList::fill()
+void FileListBox::fill()
 {
     SendMessageW(m_list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(m_list, LB_RESETCONTENT, 0, 0);
@@ -44,12 +44,12 @@ void FileList::fill()
     InvalidateRect(m_list, nullptr, TRUE);
 }
 
-void FileList::refresh()
+void FileListBox::refresh()
 {
     refresh(FolderModel::changeTime(m_folder));
 }
 
-void FileList::refresh(FolderFollowing::Stamp stamp)
+void FileListBox::refresh(FolderFollowing::Stamp stamp)
 {
     // The list holds m_entries in their order: the selection is found by
     // its native name.
@@ -68,19 +68,19 @@ void FileList::refresh(FolderFollowing::Stamp stamp)
     SendMessageW(m_list, LB_SETTOPINDEX, top, 0);
 }
 
-void FileList::follow()
+void FileListBox::follow()
 {
     const FolderFollowing::Stamp stamp = FolderModel::changeTime(m_folder);
     if (m_following.due(stamp, FolderFollowing::Clock::now()))
         refresh(stamp);
 }
 
-int FileList::entryCount() const
+int FileListBox::entryCount() const
 {
     return static_cast<int>(SendMessageW(m_list, LB_GETCOUNT, 0, 0));
 }
 
-bool FileList::select(const std::wstring& name)
+bool FileListBox::select(const std::wstring& name)
 {
     const std::string native = utf8Text(name);
     const auto found =
@@ -92,7 +92,7 @@ bool FileList::select(const std::wstring& name)
     return true;
 }
 
-std::wstring FileList::fileName() const
+std::wstring FileListBox::fileName() const
 {
     const LRESULT index = SendMessageW(m_list, LB_GETCURSEL, 0, 0);
     if (index == LB_ERR)
