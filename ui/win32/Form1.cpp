@@ -1,6 +1,5 @@
 #include "ui/win32/Form1.h"
 
-#include "platform/Failure.h"
 #include "platform/FileServices.h"
 #include "platform/win32/DpiFunctions.h"
 #include "platform/win32/Win32WindowServices.h"
@@ -34,8 +33,8 @@ Form1::Form1(Win32WindowServices& services) : m_services(services)
 
     // All three lists start on the current folder.
     const std::wstring here = wideText(FileServices::currentFolder());
-    m_drive1->fill(here);
-    m_dir1->onChange = [this] { m_behaviour.Dir1_Change(); };
+    m_drive1->choose(here);
+    m_dir1->changed = [this] { m_behaviour.Dir1_Change(); };
     setDir1Path(utf8Text(here));
     SetTimer(handle(), followTimer, static_cast<UINT>(FolderFollowing::tick.count()), nullptr);
 
@@ -161,10 +160,7 @@ void Form1::onCommand(int id, int code)
         // Enter, from the dialog keys: the focused button, or the folder.
         const HWND focus = GetFocus();
         if (focus == m_dir1->handle()) {
-            try {
-                m_dir1->openSelected();
-            } catch (const Failure&) {
-            }
+            m_dir1->openSelected();
         } else if (focus != nullptr && GetParent(focus) == handle()) {
             wchar_t className[16] = {};
             GetClassNameW(focus, className, 16);
@@ -207,7 +203,7 @@ void Form1::onDeviceChange(WPARAM event, LPARAM details)
     // follows, keeping its choice; the folder and file lists stay.
     if ((event == DBT_DEVICEARRIVAL || event == DBT_DEVICEREMOVECOMPLETE) && device != nullptr &&
         device->dbch_devicetype == DBT_DEVTYP_VOLUME)
-        m_drive1->refresh();
+        m_drive1->updateDrives();
 }
 
 void Form1::onLaidOut()
@@ -274,32 +270,27 @@ std::string Form1::drive1Drive() const
 
 std::string Form1::dir1Path() const
 {
-    return utf8Text(m_dir1->path());
+    return utf8Text(m_dir1->nativePath());
 }
 
 void Form1::setDrive1For(const std::string& path)
 {
-    m_drive1->fill(wideText(path));
+    m_drive1->choose(wideText(path));
 }
 
 bool Form1::setDir1Path(const std::string& folder)
 {
-    try {
-        m_dir1->setPath(wideText(folder));
-        return true;
-    } catch (const Failure&) {
-        return false;
-    }
+    return m_dir1->setNativePath(wideText(folder));
 }
 
 std::string Form1::file1Path() const
 {
-    return utf8Text(m_file1->path());
+    return utf8Text(m_file1->nativePath());
 }
 
 void Form1::setFile1Path(const std::string& folder)
 {
-    m_file1->setPath(wideText(folder));
+    m_file1->setNativePath(wideText(folder));
 }
 
 int Form1::file1EntryCount() const
@@ -309,12 +300,12 @@ int Form1::file1EntryCount() const
 
 std::string Form1::file1FileName() const
 {
-    return utf8Text(m_file1->fileName());
+    return utf8Text(m_file1->nativeFileName());
 }
 
 bool Form1::setFile1FileName(const std::string& name)
 {
-    return m_file1->select(wideText(name));
+    return m_file1->selectNative(wideText(name));
 }
 
 void Form1::focusText1()

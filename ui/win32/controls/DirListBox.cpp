@@ -1,7 +1,5 @@
 #include "ui/win32/controls/DirListBox.h"
 
-#include "platform/Failure.h"
-#include "platform/SystemErrorText.h"
 #include "platform/win32/DpiFunctions.h"
 #include "platform/windows/LongPath.h"
 #include "platform/windows/WideText.h"
@@ -64,16 +62,13 @@ DirListBox::DirListBox(HWND parent, int id)
 {
 }
 
-void DirListBox::setPath(const std::wstring& folder)
+bool DirListBox::setNativePath(const std::wstring& folder)
 {
     const std::wstring full = fullPath(folder);
     const DWORD attributes =
         full.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(LongPath::of(full).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        const int error = attributes == INVALID_FILE_ATTRIBUTES ? static_cast<int>(GetLastError())
-                                                                : ERROR_DIRECTORY;
-        throw Failure(SystemErrorText::describe("无法打开文件夹", utf8Text(folder), error));
-    }
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
 
     m_path = full;
     m_entries.clear();
@@ -91,15 +86,16 @@ void DirListBox::setPath(const std::wstring& folder)
     SendMessageW(m_list, LB_SETCURSEL, static_cast<WPARAM>(open), 0);
     SendMessageW(m_list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(m_list, nullptr, TRUE);
-    if (onChange)
-        onChange();
+    if (changed)
+        changed();
+    return true;
 }
 
 void DirListBox::openSelected()
 {
     const LRESULT index = SendMessageW(m_list, LB_GETCURSEL, 0, 0);
     if (index >= 0 && static_cast<size_t>(index) < m_entries.size())
-        setPath(m_entries[static_cast<size_t>(index)].path);
+        setNativePath(m_entries[static_cast<size_t>(index)].path);
 }
 
 void DirListBox::fitItems()

@@ -17,7 +17,7 @@ DriveListBox::DriveListBox(HWND parent, int id)
 {
 }
 
-void DriveListBox::fill(const std::wstring& path)
+void DriveListBox::choose(const std::wstring& path)
 {
     SendMessageW(m_list, CB_RESETCONTENT, 0, 0);
     std::vector<wchar_t> roots(GetLogicalDriveStringsW(0, nullptr) + 1, L'\0');
@@ -32,9 +32,9 @@ void DriveListBox::fill(const std::wstring& path)
     SendMessageW(m_list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
-void DriveListBox::refresh()
+void DriveListBox::updateDrives()
 {
-    fill(drive());
+    choose(drive());
 }
 
 std::wstring DriveListBox::drive() const

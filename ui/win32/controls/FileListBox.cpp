@@ -14,7 +14,7 @@ FileListBox::FileListBox(HWND parent, int id)
 {
 }
 
-void FileListBox::setPath(const std::wstring& folder)
+void FileListBox::setNativePath(const std::wstring& folder)
 {
     m_path = folder;
     m_folder = utf8Text(folder);
@@ -80,7 +80,7 @@ int FileListBox::entryCount() const
     return static_cast<int>(SendMessageW(m_list, LB_GETCOUNT, 0, 0));
 }
 
-bool FileListBox::select(const std::wstring& name)
+bool FileListBox::selectNative(const std::wstring& name)
 {
     const std::string native = utf8Text(name);
     const auto found =
@@ -92,7 +92,7 @@ bool FileListBox::select(const std::wstring& name)
     return true;
 }
 
-std::wstring FileListBox::fileName() const
+std::wstring FileListBox::nativeFileName() const
 {
     const LRESULT index = SendMessageW(m_list, LB_GETCURSEL, 0, 0);
     if (index == LB_ERR)

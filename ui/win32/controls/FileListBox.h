@@ -25,16 +25,16 @@ public:
 
     // Shows the files of folder, none selected. A folder that cannot be read
     // shows no files.
-    void setPath(const std::wstring& folder);
-    const std::wstring& path() const { return m_path; }
+    void setNativePath(const std::wstring& folder);
+    const std::wstring& nativePath() const { return m_path; }
 
     int entryCount() const;
 
     // The bare name of the selected entry; empty while none is selected.
-    std::wstring fileName() const;
+    std::wstring nativeFileName() const;
     // Selects the entry named name and scrolls it into sight; no click
     // reaches the parent. False when there is no such entry.
-    bool select(const std::wstring& name);
+    bool selectNative(const std::wstring& name);
 
     // Reads the folder again, keeping the selected entry when it is still
     // there; the control changes only when the files did. No click reaches

@@ -21,11 +21,11 @@ TEST(DriveListBoxTest, ShowsLettersWithLabelsAndSelectsTheDriveOfThePath)
     // Wine reads a drive's label when it starts: the scratch drive has none.
     EXPECT_EQ(tarvolin::DriveListBox::driveText(drive), letter + L":");
 
-    list.fill(drive + L"some\\folder");
+    list.choose(drive + L"some\\folder");
     EXPECT_EQ(list.drive(), std::wstring(1, towupper(drive[0])) + L":\\");
     const int count = static_cast<int>(SendMessageW(list.handle(), CB_GETCOUNT, 0, 0));
     EXPECT_EQ(count, std::popcount(GetLogicalDrives()));
-    list.fill(L"\\\\server\\share");
+    list.choose(L"\\\\server\\share");
     EXPECT_EQ(list.drive(), L"");
 }
 

@@ -30,35 +30,35 @@ TEST_F(FileListBoxTest, ShowsTheFolderModelsFiles)
     fs::create_directory(dir.path() / "folder");
     SetFileAttributesW((dir.path() / "hidden.dat").c_str(), FILE_ATTRIBUTE_HIDDEN);
 
-    list.setPath(dir.path().wstring());
-    EXPECT_EQ(list.path(), dir.path().wstring());
+    list.setNativePath(dir.path().wstring());
+    EXPECT_EQ(list.nativePath(), dir.path().wstring());
     const std::vector<std::wstring> expected = {L"A.bin", L"b.txt", L"c", L"视频.avi"};
     EXPECT_EQ(listTexts(list.handle()), expected);
     EXPECT_EQ(list.entryCount(), 4);
-    EXPECT_EQ(list.fileName(), L"");
+    EXPECT_EQ(list.nativeFileName(), L"");
 
     // A folder that cannot be read shows no files.
-    list.setPath((dir.path() / "missing").wstring());
+    list.setNativePath((dir.path() / "missing").wstring());
     EXPECT_EQ(list.entryCount(), 0);
-    EXPECT_EQ(list.fileName(), L"");
+    EXPECT_EQ(list.nativeFileName(), L"");
 }
 
 TEST_F(FileListBoxTest, KeyboardSelectionReachesTheWindow)
 {
     for (const char* name : {"one.bin", "two.bin"})
         testsupport::writeFile(dir / name, "x");
-    list.setPath(dir.path().wstring());
+    list.setNativePath(dir.path().wstring());
     const std::pair<int, int> click = {id, LBN_SELCHANGE};
 
     SendMessageW(list.handle(), WM_KEYDOWN, VK_HOME, 0);
-    EXPECT_EQ(list.fileName(), L"one.bin");
+    EXPECT_EQ(list.nativeFileName(), L"one.bin");
     SendMessageW(list.handle(), WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(list.fileName(), L"two.bin");
+    EXPECT_EQ(list.nativeFileName(), L"two.bin");
     EXPECT_EQ(parent.notifications, (std::vector{click, click}));
 
     // A new folder starts with no selection.
-    list.setPath(dir.path().wstring());
-    EXPECT_EQ(list.fileName(), L"");
+    list.setNativePath(dir.path().wstring());
+    EXPECT_EQ(list.nativeFileName(), L"");
 }
 
 TEST_F(FileListBoxTest, RefreshKeepsTheSelectedFileAndTheScrollPosition)
@@ -66,10 +66,10 @@ TEST_F(FileListBoxTest, RefreshKeepsTheSelectedFileAndTheScrollPosition)
     for (int i = 10; i < 40; ++i)
         testsupport::writeFile(dir / ("f" + std::to_string(i)), "x");
     MoveWindow(list.handle(), 0, 0, 200, 100, FALSE);
-    list.setPath(dir.path().wstring());
+    list.setNativePath(dir.path().wstring());
     SendMessageW(list.handle(), LB_SETCURSEL, 10, 0);
     SendMessageW(list.handle(), LB_SETTOPINDEX, 5, 0);
-    ASSERT_EQ(list.fileName(), L"f20");
+    ASSERT_EQ(list.nativeFileName(), L"f20");
 
     // Two files come before the selected one, one goes.
     for (const char* name : {"a.bin", "b.bin"})
@@ -77,13 +77,13 @@ TEST_F(FileListBoxTest, RefreshKeepsTheSelectedFileAndTheScrollPosition)
     fs::remove(dir.path() / "f11");
     list.refresh();
     EXPECT_EQ(list.entryCount(), 31);
-    EXPECT_EQ(list.fileName(), L"f20");
+    EXPECT_EQ(list.nativeFileName(), L"f20");
     EXPECT_EQ(SendMessageW(list.handle(), LB_GETTOPINDEX, 0, 0), 5);
 
     // The selected file goes: none is selected; no click reached the window.
     fs::remove(dir.path() / "f20");
     list.refresh();
-    EXPECT_EQ(list.fileName(), L"");
+    EXPECT_EQ(list.nativeFileName(), L"");
     EXPECT_TRUE(parent.notifications.empty());
 }
 
