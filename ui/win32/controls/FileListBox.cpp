@@ -1,8 +1,11 @@
 #include "ui/win32/controls/FileListBox.h"
 
 #include "platform/windows/WideText.h"
+#include "ui/FileListRefresh.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace tarvolin {
 
@@ -18,19 +21,16 @@ void FileListBox::setNativePath(const std::wstring& folder)
 {
     m_path = folder;
     m_folder = utf8Text(folder);
-    read(FolderModel::changeTime(m_folder));
+    m_entries = read(FolderModel::changeTime(m_folder));
     fill();
 }
 
-bool FileListBox::read(FolderFollowing::Stamp stamp)
+std::vector<FolderModel::Entry> FileListBox::read(FolderFollowing::Stamp stamp)
 {
     const FolderFollowing::Clock::time_point start = FolderFollowing::Clock::now();
     std::vector<FolderModel::Entry> entries = FolderModel::files(m_folder);
     m_following.listed(stamp, start, FolderFollowing::Clock::now());
-    if (entries == m_entries)
-        return false;
-    m_entries = std::move(entries);
-    return true;
+    return entries;
 }
 
 void FileListBox::fill()
@@ -51,20 +51,19 @@ void FileListBox::refresh()
 
 void FileListBox::refresh(FolderFollowing::Stamp stamp)
 {
-    // The list holds m_entries in their order: the selection is found by
-    // its native name.
+    // The list holds m_entries in their order.
     const LRESULT index = SendMessageW(m_list, LB_GETCURSEL, 0, 0);
-    const std::string selected =
-        index >= 0 && static_cast<size_t>(index) < m_entries.size() ? m_entries[index].native : "";
-    const LRESULT top = SendMessageW(m_list, LB_GETTOPINDEX, 0, 0);
-    if (!read(stamp))
+    std::vector<FolderModel::Entry> entries = read(stamp);
+    const std::optional<FileListRefresh::Refill> refill = FileListRefresh::refill(
+        m_entries, entries,
+        index >= 0 ? std::optional<size_t>(static_cast<size_t>(index)) : std::nullopt);
+    if (!refill)
         return;
+    const LRESULT top = SendMessageW(m_list, LB_GETTOPINDEX, 0, 0);
+    m_entries = std::move(entries);
     fill();
-    const auto kept =
-        std::find_if(m_entries.begin(), m_entries.end(),
-                     [&](const FolderModel::Entry& e) { return e.native == selected; });
-    if (!selected.empty() && kept != m_entries.end())
-        SendMessageW(m_list, LB_SETCURSEL, kept - m_entries.begin(), 0);
+    if (refill->selected)
+        SendMessageW(m_list, LB_SETCURSEL, *refill->selected, 0);
     SendMessageW(m_list, LB_SETTOPINDEX, top, 0);
 }
 

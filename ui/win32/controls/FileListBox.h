@@ -36,17 +36,18 @@ public:
     // reaches the parent. False when there is no such entry.
     bool selectNative(const std::wstring& name);
 
-    // Reads the folder again, keeping the selected entry when it is still
-    // there; the control changes only when the files did. No click reaches
-    // the parent.
+    // Reads the folder again as FileListRefresh says: an unchanged list
+    // stays as it is; otherwise the selected entry stays selected when it
+    // is still there, and the list keeps its scroll position. No click
+    // reaches the parent.
     void refresh();
     // Reads the folder again when FolderFollowing says it is due.
     void follow();
 
 private:
-    // Reads the folder, its last-write time being stamp (read just
-    // before); whether its files differ from those shown.
-    bool read(FolderFollowing::Stamp stamp);
+    // Reads the folder's files, its last-write time being stamp (read just
+    // before).
+    std::vector<FolderModel::Entry> read(FolderFollowing::Stamp stamp);
     void fill();
     void refresh(FolderFollowing::Stamp stamp);
 
