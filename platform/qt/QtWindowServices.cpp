@@ -1,21 +1,41 @@
 #include "platform/qt/QtWindowServices.h"
 
+#include "ui/NoticeLines.h"
+
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace tarvolin {
 
 void QtWindowServices::showNotice(QWidget* owner, const QString& text)
 {
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarvolin"), shown, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarvolin"), QString(), QMessageBox::Ok,
                     owner);
     // A path is shown as written, even one that looks like markup ("<b>", "&lt;").
     box.setTextFormat(Qt::PlainText);
+    // A long path breaks into lines that fit on the screen. The box breaks
+    // its text at spaces itself where it would grow wider than half the
+    // screen or 500 pixels, which leaves its text that less its icon,
+    // button and margins: the lines stay within that too.
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = screen->availableGeometry().width();
+    const int room = std::min(NoticeLines::widthOn(screenWidth),
+                              std::min(screenWidth / 2, 500) - box.layout()->minimumSize().width());
+    const QFontMetrics metrics = box.fontMetrics();
+    const NoticeLines lines([&metrics](std::string_view utf8) {
+        return metrics.horizontalAdvance(
+            QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    });
+    QString shown = QString::fromStdString(lines.wrapped(text.toStdString(), room));
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    box.setText(shown);
     box.exec();
 }
 

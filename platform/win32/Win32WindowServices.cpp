@@ -1,12 +1,42 @@
 #include "platform/win32/Win32WindowServices.h"
 
+#include "platform/win32/WindowText.h"
 #include "platform/windows/WideText.h"
+#include "ui/NoticeLines.h"
 
 namespace tarvolin {
 
+namespace {
+
+// text with its long lines broken to fit, in the notices' font, on the
+// screen that owner stands on.
+std::string fittedNotice(HWND owner, const std::string& text)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
+
+    const HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+    HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    const NoticeLines lines([dc](std::string_view utf8) { return textWidth(dc, utf8); });
+    std::string fitted =
+        lines.wrapped(text, NoticeLines::widthOn(monitor.rcWork.right - monitor.rcWork.left));
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    return fitted;
+}
+
+} // namespace
+
 void Win32WindowServices::showNotice(HWND owner, const std::string& text)
 {
-    MessageBoxW(owner, wideText(text).c_str(), L"Tarvolin", MB_ICONEXCLAMATION | MB_OK);
+    MessageBoxW(owner, wideText(fittedNotice(owner, text)).c_str(), L"Tarvolin",
+                MB_ICONEXCLAMATION | MB_OK);
 }
 
 void Win32WindowServices::pumpEvents()

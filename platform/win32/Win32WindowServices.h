@@ -15,7 +15,8 @@ public:
     virtual ~Win32WindowServices() = default;
 
     // A modal notice over owner: the exclamation icon, one OK button, the
-    // caption "Tarvolin". Returns when the user has dismissed it. Text is UTF-8.
+    // caption "Tarvolin". Returns when the user has dismissed it. Text is
+    // UTF-8; its long lines break as NoticeLines says.
     virtual void showNotice(HWND owner, const std::string& text);
 
     // Handles every window message already pending, then returns. A quit

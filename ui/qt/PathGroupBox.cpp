@@ -1,5 +1,6 @@
 #include "ui/qt/PathGroupBox.h"
 
+#include "ui/CaptionText.h"
 #include "ui/qt/PathElision.h"
 
 #include <QHelpEvent>
@@ -9,26 +10,11 @@
 
 namespace tarvolin {
 
-namespace {
-
-// A frame's caption reads "&" as a mnemonic marker and "&&" as "&".
-QString asShown(QString title)
-{
-    return title.replace(QLatin1String("&&"), QLatin1String("&"));
-}
-
-QString asTitle(QString shown)
-{
-    return shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-}
-
-} // namespace
-
 PathGroupBox::PathGroupBox(QWidget* parent) : QGroupBox(parent) {}
 
 QString PathGroupBox::shownTitle() const
 {
-    return asShown(title());
+    return QString::fromStdString(CaptionText::shown(title().toStdString()));
 }
 
 QString PathGroupBox::displayedTitle() const
@@ -47,7 +33,7 @@ QStyleOptionGroupBox PathGroupBox::displayedOption() const
 {
     QStyleOptionGroupBox option;
     initStyleOption(&option);
-    option.text = asTitle(displayedTitle());
+    option.text = QString::fromStdString(CaptionText::escaped(displayedTitle().toStdString()));
     return option;
 }
 

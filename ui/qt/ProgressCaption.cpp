@@ -1,5 +1,7 @@
 #include "ui/qt/ProgressCaption.h"
 
+#include "ui/CaptionText.h"
+
 #include <QGroupBox>
 
 namespace tarvolin {
@@ -27,8 +29,7 @@ void ProgressCaption::set(const std::string& text)
 {
     if (m_frame == nullptr)
         return;
-    QString caption = QString::fromStdString(text);
-    caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+    const QString caption = QString::fromStdString(CaptionText::escaped(text));
 
     // A new caption repaints the whole frame and the three lists inside it;
     // only the caption's strip needs it.

@@ -1,44 +1,20 @@
 #include "ui/win32/Form1.h"
 
-#include "platform/Failure.h"
 #include "platform/FileServices.h"
 #include "platform/win32/DpiFunctions.h"
 #include "platform/win32/Win32WindowServices.h"
 #include "platform/win32/WindowText.h"
 #include "platform/windows/WideText.h"
 #include "ui/FolderFollowing.h"
-#include "ui/PathShortening.h"
 #include "ui/win32/Form2.h"
+#include "ui/win32/PathLabel.h"
+#include "ui/win32/ProgressCaption.h"
 
-#include <climits>
 #include <commctrl.h>
 #include <dbt.h>
 #include <shellapi.h>
 
 namespace tarvolin {
-
-namespace {
-
-// text as control shows it in its font within width pixels: whole where
-// it fits, else shortened in the middle of its folders.
-std::wstring shortenedFor(HWND control, const std::string& text, int width)
-{
-    HDC dc = GetDC(control);
-    const HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    const PathShortening shortening([dc](std::string_view utf8) {
-        const std::wstring wide = wideText(std::string(utf8));
-        SIZE size{};
-        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-        return static_cast<int>(size.cx);
-    });
-    const std::wstring shown = wideText(shortening.shortened(text, width));
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return shown;
-}
-
-} // namespace
 
 Form1::Form1(Win32WindowServices& services) : m_services(services)
 {
@@ -46,21 +22,9 @@ Form1::Form1(Win32WindowServices& services) : m_services(services)
     create(L"TarvolinForm1", wideText(std::string(table.caption)).c_str(), style, 0);
     m_controls = std::make_unique<ControlSet>(
         handle(), table, [this](const layout::Control& c, int id) { return makeList(c, id); });
-
-    m_toolTips =
-        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(),
-                        nullptr, GetModuleHandleW(nullptr), nullptr);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = handle();
-    tool.uId = reinterpret_cast<UINT_PTR>((*m_controls)["Lab1"]);
-    tool.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    // Lines of the tip break where its text does.
-    SendMessageW(m_toolTips, TTM_SETMAXTIPWIDTH, 0, SHRT_MAX);
-    m_frame3Caption = std::string(table.control("Frame3").text);
+    m_lab1 = std::make_unique<PathLabel>(handle(), (*m_controls)["Lab1"]);
+    m_frame3 = std::make_unique<ProgressCaption>(handle(), *m_controls,
+                                                 std::string(table.control("Frame3").text));
 
     m_controls->layOut(DpiFunctions::forWindow(handle()));
     onLaidOut();
@@ -69,8 +33,8 @@ Form1::Form1(Win32WindowServices& services) : m_services(services)
 
     // All three lists start on the current folder.
     const std::wstring here = wideText(FileServices::currentFolder());
-    m_drive1->fill(here);
-    m_dir1->onChange = [this] { m_behaviour.Dir1_Change(); };
+    m_drive1->choose(here);
+    m_dir1->changed = [this] { m_behaviour.Dir1_Change(); };
     setDir1Path(utf8Text(here));
     SetTimer(handle(), followTimer, static_cast<UINT>(FolderFollowing::tick.count()), nullptr);
 
@@ -90,13 +54,13 @@ HWND Form1::makeList(const layout::Control& control, int id)
 {
     switch (control.kind) {
     case layout::Kind::DriveList:
-        m_drive1 = std::make_unique<DriveList>(handle(), id);
+        m_drive1 = std::make_unique<DriveListBox>(handle(), id);
         return m_drive1->handle();
     case layout::Kind::FolderList:
-        m_dir1 = std::make_unique<DirList>(handle(), id);
+        m_dir1 = std::make_unique<DirListBox>(handle(), id);
         return m_dir1->handle();
     case layout::Kind::FileList:
-        m_file1 = std::make_unique<FileList>(handle(), id);
+        m_file1 = std::make_unique<FileListBox>(handle(), id);
         return m_file1->handle();
     default:
         return nullptr;
@@ -196,10 +160,7 @@ void Form1::onCommand(int id, int code)
         // Enter, from the dialog keys: the focused button, or the folder.
         const HWND focus = GetFocus();
         if (focus == m_dir1->handle()) {
-            try {
-                m_dir1->openSelected();
-            } catch (const Failure&) {
-            }
+            m_dir1->openSelected();
         } else if (focus != nullptr && GetParent(focus) == handle()) {
             wchar_t className[16] = {};
             GetClassNameW(focus, className, 16);
@@ -242,16 +203,14 @@ void Form1::onDeviceChange(WPARAM event, LPARAM details)
     // follows, keeping its choice; the folder and file lists stay.
     if ((event == DBT_DEVICEARRIVAL || event == DBT_DEVICEREMOVECOMPLETE) && device != nullptr &&
         device->dbch_devicetype == DBT_DEVTYP_VOLUME)
-        m_drive1->refresh();
+        m_drive1->updateDrives();
 }
 
 void Form1::onLaidOut()
 {
-    SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(m_controls->font()), FALSE);
     m_dir1->fitItems();
-    // The room and the font changed: the texts are shortened anew.
-    showLab1();
-    showFrame3Caption();
+    m_lab1->laidOut(m_controls->font());
+    m_frame3->laidOut();
 }
 
 std::string Form1::text(std::string_view control) const
@@ -266,40 +225,22 @@ void Form1::setText(std::string_view control, const std::string& text)
 
 std::string Form1::lab1Caption() const
 {
-    return m_lab1Caption;
+    return m_lab1->text();
 }
 
 void Form1::setLab1Caption(const std::string& caption)
 {
-    m_lab1Caption = caption;
-    showLab1();
+    m_lab1->setText(caption);
 }
 
-void Form1::showLab1()
+std::string Form1::lab1ToolTip() const
 {
-    const HWND lab1 = (*m_controls)["Lab1"];
-    RECT room;
-    GetClientRect(lab1, &room);
-    const std::wstring shown = shortenedFor(lab1, m_lab1Caption, room.right - room.left);
-    SetWindowTextW(lab1, shown.c_str());
-    // A shortened path shows whole above the length in the tooltip.
-    std::string lines;
-    for (const std::string& line : PathShortening::toolTipLines(
-             m_lab1Caption, shown != wideText(m_lab1Caption), m_lab1ToolTip))
-        lines += (lines.empty() ? "" : "\r\n") + line;
-    const std::wstring tip = wideText(lines);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(lab1);
-    tool.lpszText = const_cast<wchar_t*>(tip.c_str());
-    SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    return m_lab1->toolTip();
 }
 
 void Form1::setLab1ToolTip(const std::string& toolTip)
 {
-    m_lab1ToolTip = toolTip;
-    showLab1();
+    m_lab1->setToolTip(toolTip);
 }
 
 std::string Form1::text1() const
@@ -329,32 +270,27 @@ std::string Form1::drive1Drive() const
 
 std::string Form1::dir1Path() const
 {
-    return utf8Text(m_dir1->path());
+    return utf8Text(m_dir1->nativePath());
 }
 
 void Form1::setDrive1For(const std::string& path)
 {
-    m_drive1->fill(wideText(path));
+    m_drive1->choose(wideText(path));
 }
 
 bool Form1::setDir1Path(const std::string& folder)
 {
-    try {
-        m_dir1->setPath(wideText(folder));
-        return true;
-    } catch (const Failure&) {
-        return false;
-    }
+    return m_dir1->setNativePath(wideText(folder));
 }
 
 std::string Form1::file1Path() const
 {
-    return utf8Text(m_file1->path());
+    return utf8Text(m_file1->nativePath());
 }
 
 void Form1::setFile1Path(const std::string& folder)
 {
-    m_file1->setPath(wideText(folder));
+    m_file1->setNativePath(wideText(folder));
 }
 
 int Form1::file1EntryCount() const
@@ -364,12 +300,12 @@ int Form1::file1EntryCount() const
 
 std::string Form1::file1FileName() const
 {
-    return utf8Text(m_file1->fileName());
+    return utf8Text(m_file1->nativeFileName());
 }
 
 bool Form1::setFile1FileName(const std::string& name)
 {
-    return m_file1->select(wideText(name));
+    return m_file1->selectNative(wideText(name));
 }
 
 void Form1::focusText1()
@@ -379,50 +315,18 @@ void Form1::focusText1()
 
 void Form1::setFrame3Caption(const std::string& caption)
 {
-    // The caption changes at once, for every piece, but without the frame's
-    // own repaint of its whole area; its strip is repainted as
-    // RepaintThrottle says.
-    m_frame3Caption = caption;
-    showFrame3Caption();
-    const RepaintThrottle::Repaint repaint = m_throttle.changed(RepaintThrottle::Clock::now());
-    if (repaint.kind == RepaintThrottle::Repaint::Kind::now)
-        repaintCaption();
-    else if (repaint.kind == RepaintThrottle::Repaint::Kind::later)
-        SetTimer(handle(), repaintTimer, static_cast<UINT>(repaint.after.count()), nullptr);
+    m_frame3->set(caption);
 }
 
-void Form1::showFrame3Caption()
+const std::string& Form1::frame3Caption() const
 {
-    // The caption stands on the frame's top line, in from both ends.
-    const HWND frame = (*m_controls)["Frame3"];
-    RECT room;
-    GetClientRect(frame, &room);
-    const int margins = ControlSet::scaled(2 * ControlSet::captionInset, m_controls->dpi());
-    DefWindowProcW(
-        frame, WM_SETTEXT, 0,
-        reinterpret_cast<LPARAM>(
-            shortenedFor(frame, m_frame3Caption, room.right - room.left - margins).c_str()));
-}
-
-void Form1::repaintCaption()
-{
-    // The strip of the frame above its first control, with what lies in it.
-    const HWND frame = (*m_controls)["Frame3"];
-    RECT strip;
-    GetWindowRect(frame, &strip);
-    MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&strip), 2);
-    strip.bottom = strip.top + ControlSet::scaled(
-                                   layout::twipsToPixels(layout::form1.control("Drive1").twips.top),
-                                   m_controls->layoutDpi());
-    KillTimer(handle(), repaintTimer);
-    RedrawWindow(handle(), &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    m_throttle.painted(RepaintThrottle::Clock::now());
+    return m_frame3->caption();
 }
 
 void Form1::onTimer(UINT_PTR timer)
 {
-    if (timer == repaintTimer) {
-        repaintCaption();
+    if (timer == ProgressCaption::timer) {
+        m_frame3->repaintNow();
     } else if (timer == followTimer && IsWindowVisible(handle()) && !IsIconic(handle())) {
         m_file1->follow();
     }

@@ -2,13 +2,12 @@
 
 #include "ui/MainWindowBehaviour.h"
 #include "ui/MainWindowView.h"
-#include "ui/RepaintThrottle.h"
 #include "ui/win32/ControlSet.h"
 #include "ui/win32/TaskbarProgress.h"
 #include "ui/win32/Window.h"
-#include "ui/win32/controls/DirList.h"
-#include "ui/win32/controls/DriveList.h"
-#include "ui/win32/controls/FileList.h"
+#include "ui/win32/controls/DirListBox.h"
+#include "ui/win32/controls/DriveListBox.h"
+#include "ui/win32/controls/FileListBox.h"
 
 #include <memory>
 #include <string>
@@ -17,6 +16,8 @@
 namespace tarvolin {
 
 class Form2;
+class PathLabel;
+class ProgressCaption;
 class Win32WindowServices;
 
 // The main window: a thin view over MainWindowBehaviour. It builds its
@@ -60,7 +61,7 @@ public:
     void setLab1Caption(const std::string& caption) override;
     std::string lab1Tag() const override { return m_lab1Tag; }
     void setLab1Tag(const std::string& tag) override { m_lab1Tag = tag; }
-    std::string lab1ToolTip() const override { return m_lab1ToolTip; }
+    std::string lab1ToolTip() const override;
     void setLab1ToolTip(const std::string& toolTip) override;
     std::string text1() const override;
     void setText1(const std::string& text) override;
@@ -78,7 +79,7 @@ public:
     void focusText1() override;
     void setFrame3Caption(const std::string& caption) override;
     // The whole progress caption, however shortened it is shown.
-    const std::string& frame3Caption() const { return m_frame3Caption; }
+    const std::string& frame3Caption() const;
     void setProgressShare(double share, bool failed) override;
     void endProgress() override;
     void showNotice(const std::string& text) override;
@@ -93,38 +94,27 @@ private:
     void onDeviceChange(WPARAM event, LPARAM details);
     void onTimer(UINT_PTR timer);
     void onDropFiles(HDROP drop);
-    void repaintCaption();
-    // What follows each layout: the tooltips' font, the folder list's line
-    // height, and the texts shortened to the new room.
+    // What follows each layout: the folder list's line height, and Lab1's
+    // and Frame3's texts shortened to the new room in the new font.
     void onLaidOut();
     std::string text(std::string_view control) const;
     void setText(std::string_view control, const std::string& text);
-    // Lab1 and Frame3 show their whole texts, shortened in the middle of
-    // the folders where the control is too narrow.
-    void showLab1();
-    void showFrame3Caption();
 
     Win32WindowServices& m_services;
     MainWindowBehaviour m_behaviour{*this};
-    std::unique_ptr<DriveList> m_drive1;
-    std::unique_ptr<DirList> m_dir1;
-    std::unique_ptr<FileList> m_file1;
+    std::unique_ptr<DriveListBox> m_drive1;
+    std::unique_ptr<DirListBox> m_dir1;
+    std::unique_ptr<FileListBox> m_file1;
     std::unique_ptr<ControlSet> m_controls;
-    HWND m_toolTips = nullptr;
-    std::string m_lab1Caption;
+    std::unique_ptr<PathLabel> m_lab1;
     std::string m_lab1Tag;
-    std::string m_lab1ToolTip;
-    std::string m_frame3Caption;
+    std::unique_ptr<ProgressCaption> m_frame3;
     // The control that had the focus when the window was last deactivated.
     HWND m_focus = nullptr;
     std::unique_ptr<Form2> m_about;
     std::unique_ptr<TaskbarProgress> m_taskbar;
-    // The progress caption's repaints, and the timer that makes up one put
-    // off.
-    static constexpr UINT_PTR repaintTimer = 1;
-    RepaintThrottle m_throttle;
     // File1 follows its folder on disk: it looks at it every tick while the
-    // window shows.
+    // window shows. (Timer 1 is Frame3's.)
     static constexpr UINT_PTR followTimer = 2;
 };
 

@@ -1,11 +1,14 @@
 #include "ui/qt/controls/FileListBox.h"
 
-#include "platform/FolderModel.h"
 #include "platform/qt/NativeNames.h"
+#include "ui/FileListRefresh.h"
 #include "ui/FolderFollowing.h"
 
 #include <QFileInfo>
 #include <QScrollBar>
+
+#include <optional>
+#include <utility>
 
 namespace tarvolin {
 
@@ -40,7 +43,7 @@ void FileListBox::setNativePath(const std::string& folder)
     if (QFileInfo(watched).isDir())
         m_watcher.addPath(watched);
     const Refilling quiet(*this);
-    fill();
+    fill(FolderModel::files(m_nativePath));
     setCurrentRow(-1);
 }
 
@@ -59,23 +62,27 @@ bool FileListBox::selectNative(const std::string& name)
 
 void FileListBox::refresh()
 {
-    const std::string selected = nativeFileName();
+    const QList<QListWidgetItem*> selected = selectedItems();
+    std::vector<FolderModel::Entry> read = FolderModel::files(m_nativePath);
+    const std::optional<FileListRefresh::Refill> refill = FileListRefresh::refill(
+        m_entries, read,
+        selected.isEmpty() ? std::nullopt
+                           : std::optional<size_t>(static_cast<size_t>(row(selected.first()))));
+    if (!refill)
+        return;
     const int top = verticalScrollBar()->value();
     const Refilling quiet(*this);
-    fill();
-    for (int row = 0; row < count() && !selected.empty(); ++row) {
-        if (item(row)->data(nativeNameRole).toByteArray().toStdString() == selected) {
-            setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-            break;
-        }
-    }
+    fill(std::move(read));
+    if (refill->selected)
+        setCurrentRow(static_cast<int>(*refill->selected), QItemSelectionModel::ClearAndSelect);
     verticalScrollBar()->setValue(top);
 }
 
-void FileListBox::fill()
+void FileListBox::fill(std::vector<FolderModel::Entry> entries)
 {
     clear();
-    for (const FolderModel::Entry& entry : FolderModel::files(m_nativePath)) {
+    m_entries = std::move(entries);
+    for (const FolderModel::Entry& entry : m_entries) {
         auto* item = new QListWidgetItem(QString::fromStdString(entry.readable), this);
         item->setData(nativeNameRole, QByteArray::fromStdString(entry.native));
     }

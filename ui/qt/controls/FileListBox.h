@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/FolderModel.h"
 #include "ui/qt/controls/ListBox.h"
 
 #include <QFileSystemWatcher>
 #include <QTimer>
 
 #include <string>
+#include <vector>
 
 namespace tarvolin {
 
@@ -43,14 +45,18 @@ public:
     // raising no clicked(); false when there is none.
     bool selectNative(const std::string& name);
 
-    // Reads the folder again, keeping the selected entry when it is still there.
+    // Reads the folder again as FileListRefresh says: an unchanged list
+    // stays as it is; otherwise the selected entry stays selected when it
+    // is still there, and the list keeps its scroll position.
     void refresh();
 
 private:
-    void fill();
+    void fill(std::vector<FolderModel::Entry> entries);
 
     QString m_path;
     std::string m_nativePath;
+    // The files shown, in their order.
+    std::vector<FolderModel::Entry> m_entries;
     QFileSystemWatcher m_watcher;
     // Changes come in bursts (a split writes a piece at a time): the list is
     // read again once they pause.

@@ -1,7 +1,5 @@
-#include "ui/win32/controls/DirList.h"
+#include "ui/win32/controls/DirListBox.h"
 
-#include "platform/Failure.h"
-#include "platform/SystemErrorText.h"
 #include "platform/win32/DpiFunctions.h"
 #include "platform/windows/LongPath.h"
 #include "platform/windows/WideText.h"
@@ -55,7 +53,7 @@ void drawFolder(HDC dc, int left, int top, int size, bool open)
 
 } // namespace
 
-DirList::DirList(HWND parent, int id)
+DirListBox::DirListBox(HWND parent, int id)
     : m_list(CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY |
                                  LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
@@ -64,16 +62,13 @@ DirList::DirList(HWND parent, int id)
 {
 }
 
-void DirList::setPath(const std::wstring& folder)
+bool DirListBox::setNativePath(const std::wstring& folder)
 {
     const std::wstring full = fullPath(folder);
     const DWORD attributes =
         full.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(LongPath::of(full).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        const int error = attributes == INVALID_FILE_ATTRIBUTES ? static_cast<int>(GetLastError())
-                                                                : ERROR_DIRECTORY;
-        throw Failure(SystemErrorText::describe("无法打开文件夹", utf8Text(folder), error));
-    }
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
 
     m_path = full;
     m_entries.clear();
@@ -91,18 +86,19 @@ void DirList::setPath(const std::wstring& folder)
     SendMessageW(m_list, LB_SETCURSEL, static_cast<WPARAM>(open), 0);
     SendMessageW(m_list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(m_list, nullptr, TRUE);
-    if (onChange)
-        onChange();
+    if (changed)
+        changed();
+    return true;
 }
 
-void DirList::openSelected()
+void DirListBox::openSelected()
 {
     const LRESULT index = SendMessageW(m_list, LB_GETCURSEL, 0, 0);
     if (index >= 0 && static_cast<size_t>(index) < m_entries.size())
-        setPath(m_entries[static_cast<size_t>(index)].path);
+        setNativePath(m_entries[static_cast<size_t>(index)].path);
 }
 
-void DirList::fitItems()
+void DirListBox::fitItems()
 {
     const HDC dc = GetDC(m_list);
     const HGDIOBJ old =
@@ -115,7 +111,7 @@ void DirList::fitItems()
     SendMessageW(m_list, LB_SETITEMHEIGHT, 0, std::max<int>(metrics.tmHeight, glyph) + 1);
 }
 
-void DirList::drawItem(const DRAWITEMSTRUCT& item) const
+void DirListBox::drawItem(const DRAWITEMSTRUCT& item) const
 {
     if (item.itemID == static_cast<UINT>(-1) || item.itemID >= m_entries.size())
         return;

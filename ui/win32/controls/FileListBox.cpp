@@ -1,12 +1,15 @@
-#include "ui/win32/controls/FileList.h"
+#include "ui/win32/controls/FileListBox.h"
 
 #include "platform/windows/WideText.h"
+#include "ui/FileListRefresh.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace tarvolin {
 
-FileList::FileList(HWND parent, int id)
+FileListBox::FileListBox(HWND parent, int id)
     : m_list(CreateWindowExW(
           WS_EX_CLIENTEDGE, L"LISTBOX", L"",
           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
@@ -14,26 +17,23 @@ FileList::FileList(HWND parent, int id)
 {
 }
 
-void FileList::setPath(const std::wstring& folder)
+void FileListBox::setNativePath(const std::wstring& folder)
 {
     m_path = folder;
     m_folder = utf8Text(folder);
-    read(FolderModel::changeTime(m_folder));
+    m_entries = read(FolderModel::changeTime(m_folder));
     fill();
 }
 
-bool FileList::read(FolderFollowing::Stamp stamp)
+std::vector<FolderModel::Entry> FileListBox::read(FolderFollowing::Stamp stamp)
 {
     const FolderFollowing::Clock::time_point start = FolderFollowing::Clock::now();
     std::vector<FolderModel::Entry> entries = FolderModel::files(m_folder);
     m_following.listed(stamp, start, FolderFollowing::Clock::now());
-    if (entries == m_entries)
-        return false;
-    m_entries = std::move(entries);
-    return true;
+    return entries;
 }
 
-void FileList::fill()
+void FileListBox::fill()
 {
     SendMessageW(m_list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(m_list, LB_RESETCONTENT, 0, 0);
@@ -44,43 +44,42 @@ void FileList::fill()
     InvalidateRect(m_list, nullptr, TRUE);
 }
 
-void FileList::refresh()
+void FileListBox::refresh()
 {
     refresh(FolderModel::changeTime(m_folder));
 }
 
-void FileList::refresh(FolderFollowing::Stamp stamp)
+void FileListBox::refresh(FolderFollowing::Stamp stamp)
 {
-    // The list holds m_entries in their order: the selection is found by
-    // its native name.
+    // The list holds m_entries in their order.
     const LRESULT index = SendMessageW(m_list, LB_GETCURSEL, 0, 0);
-    const std::string selected =
-        index >= 0 && static_cast<size_t>(index) < m_entries.size() ? m_entries[index].native : "";
-    const LRESULT top = SendMessageW(m_list, LB_GETTOPINDEX, 0, 0);
-    if (!read(stamp))
+    std::vector<FolderModel::Entry> entries = read(stamp);
+    const std::optional<FileListRefresh::Refill> refill = FileListRefresh::refill(
+        m_entries, entries,
+        index >= 0 ? std::optional<size_t>(static_cast<size_t>(index)) : std::nullopt);
+    if (!refill)
         return;
+    const LRESULT top = SendMessageW(m_list, LB_GETTOPINDEX, 0, 0);
+    m_entries = std::move(entries);
     fill();
-    const auto kept =
-        std::find_if(m_entries.begin(), m_entries.end(),
-                     [&](const FolderModel::Entry& e) { return e.native == selected; });
-    if (!selected.empty() && kept != m_entries.end())
-        SendMessageW(m_list, LB_SETCURSEL, kept - m_entries.begin(), 0);
+    if (refill->selected)
+        SendMessageW(m_list, LB_SETCURSEL, *refill->selected, 0);
     SendMessageW(m_list, LB_SETTOPINDEX, top, 0);
 }
 
-void FileList::follow()
+void FileListBox::follow()
 {
     const FolderFollowing::Stamp stamp = FolderModel::changeTime(m_folder);
     if (m_following.due(stamp, FolderFollowing::Clock::now()))
         refresh(stamp);
 }
 
-int FileList::entryCount() const
+int FileListBox::entryCount() const
 {
     return static_cast<int>(SendMessageW(m_list, LB_GETCOUNT, 0, 0));
 }
 
-bool FileList::select(const std::wstring& name)
+bool FileListBox::selectNative(const std::wstring& name)
 {
     const std::string native = utf8Text(name);
     const auto found =
@@ -92,7 +91,7 @@ bool FileList::select(const std::wstring& name)
     return true;
 }
 
-std::wstring FileList::fileName() const
+std::wstring FileListBox::nativeFileName() const
 {
     const LRESULT index = SendMessageW(m_list, LB_GETCURSEL, 0, 0);
     if (index == LB_ERR)

@@ -2,8 +2,7 @@
 // the change it raises, drives as the drive list names them, and a drive
 // that is not ready.
 
-#include "ui/win32/controls/DirList.h"
-#include "platform/Failure.h"
+#include "ui/win32/controls/DirListBox.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/Win32TestWindow.h"
 
@@ -15,20 +14,20 @@ namespace fs = std::filesystem;
 using testsupport::listTexts;
 using testsupport::TempDir;
 
-class DirListTest : public testing::Test
+class DirListBoxTest : public testing::Test
 {
 protected:
-    DirListTest() : list(parent.handle(), 7)
+    DirListBoxTest() : list(parent.handle(), 7)
     {
-        list.onChange = [this] { ++changes; };
+        list.changed = [this] { ++changes; };
     }
 
     testsupport::Win32TestWindow parent;
-    tarvolin::DirList list;
+    tarvolin::DirListBox list;
     int changes = 0;
 };
 
-TEST_F(DirListTest, ShowsTheWayDownThenTheSubfolders)
+TEST_F(DirListBoxTest, ShowsTheWayDownThenTheSubfolders)
 {
     TempDir dir;
     const fs::path open = dir.path() / L"外层" / L"inner";
@@ -37,8 +36,8 @@ TEST_F(DirListTest, ShowsTheWayDownThenTheSubfolders)
     testsupport::writeFile(testsupport::toUtf8(open / L"file.txt"), "not a folder");
 
     // A trailing separator is dropped below the root.
-    list.setPath(open.wstring() + L"\\");
-    EXPECT_EQ(list.path(), open.wstring());
+    ASSERT_TRUE(list.setNativePath(open.wstring() + L"\\"));
+    EXPECT_EQ(list.nativePath(), open.wstring());
     EXPECT_EQ(changes, 1);
 
     std::vector<std::wstring> expected = {std::wstring(1, towlower(open.wstring()[0])) + L":\\"};
@@ -53,34 +52,34 @@ TEST_F(DirListTest, ShowsTheWayDownThenTheSubfolders)
     // Opening an entry moves there; opening the root moves to the root.
     SendMessageW(list.handle(), LB_SETCURSEL, openIndex + 2, 0);
     list.openSelected();
-    EXPECT_EQ(list.path(), (open / L"beta").wstring());
+    EXPECT_EQ(list.nativePath(), (open / L"beta").wstring());
     SendMessageW(list.handle(), LB_SETCURSEL, 0, 0);
     list.openSelected();
-    EXPECT_EQ(list.path(), open.root_path().wstring());
+    EXPECT_EQ(list.nativePath(), open.root_path().wstring());
     EXPECT_EQ(changes, 3);
 }
 
-TEST_F(DirListTest, OpensADriveAtItsRoot)
+TEST_F(DirListBoxTest, OpensADriveAtItsRoot)
 {
     const std::wstring drive = testsupport::scratchDrive();
     if (drive.empty())
         GTEST_SKIP() << "no scratch drive (TARVOLIN_TEST_DRIVE)";
     const std::wstring letter(1, towlower(drive[0]));
     for (const std::wstring& root : {letter + L":\\", drive.substr(0, 3)}) {
-        list.setPath(root);
-        EXPECT_EQ(list.path(), drive.substr(0, 3)) << root;
+        EXPECT_TRUE(list.setNativePath(root)) << root;
+        EXPECT_EQ(list.nativePath(), drive.substr(0, 3)) << root;
     }
 }
 
-TEST_F(DirListTest, AFolderThatCannotBeOpenedChangesNothing)
+TEST_F(DirListBoxTest, AFolderThatCannotBeOpenedChangesNothing)
 {
     TempDir dir;
-    list.setPath(dir.path().wstring());
+    ASSERT_TRUE(list.setNativePath(dir.path().wstring()));
     const auto before = listTexts(list.handle());
     const wchar_t* missing[] = {L"Q:", L"q: [无介质]", L"Q:\\", L"Z:\\no\\such\\folder"};
     for (const wchar_t* folder : missing) {
-        EXPECT_THROW(list.setPath(folder), tarvolin::Failure) << folder;
-        EXPECT_EQ(list.path(), dir.path().wstring());
+        EXPECT_FALSE(list.setNativePath(folder)) << folder;
+        EXPECT_EQ(list.nativePath(), dir.path().wstring());
         EXPECT_EQ(listTexts(list.handle()), before);
     }
     EXPECT_EQ(changes, 1);

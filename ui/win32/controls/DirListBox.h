@@ -12,23 +12,25 @@ namespace tarvolin {
 // the open folder's subfolders, each indented one step deeper than the
 // folder that holds it, with open and closed folder glyphs. A double click
 // or Enter opens the selected folder. The parent forwards WM_DRAWITEM.
-class DirList
+class DirListBox
 {
 public:
-    DirList(HWND parent, int id);
+    DirListBox(HWND parent, int id);
 
     HWND handle() const { return m_list; }
 
     // The open folder: "C:\" at a drive's root, "C:\data" below it.
-    const std::wstring& path() const { return m_path; }
+    const std::wstring& nativePath() const { return m_path; }
 
-    // Opens folder and raises onChange before returning. folder is a path,
-    // or a drive as the drive list shows it ("c:" or "c: [系统]"), which opens
-    // that drive's current folder. Throws a Failure when the folder cannot
-    // be opened (a drive that is not ready); the list then stays as it was.
-    void setPath(const std::wstring& folder);
+    // Opens folder, refills the list and raises changed before it returns.
+    // folder is a path, or a drive as the drive list shows it ("c:" or
+    // "c: [系统]"), which opens that drive's current folder. A folder that
+    // cannot be opened (removed, a drive that is not ready) changes nothing,
+    // raises no change and gives false.
+    bool setNativePath(const std::wstring& folder);
 
-    // Opens the selected entry, as a double click or Enter does.
+    // Opens the selected entry, as a double click or Enter does; one that
+    // cannot be opened changes nothing.
     void openSelected();
 
     // Sets the entries' height for the list's font and dots per inch.
@@ -37,7 +39,7 @@ public:
     void drawItem(const DRAWITEMSTRUCT& item) const;
 
     // Raised whenever the path has been set.
-    std::function<void()> onChange;
+    std::function<void()> changed;
 
 private:
     struct Entry

@@ -1,4 +1,4 @@
-#include "ui/win32/controls/DriveList.h"
+#include "ui/win32/controls/DriveListBox.h"
 
 #include "platform/windows/LongPath.h"
 
@@ -9,7 +9,7 @@
 
 namespace tarvolin {
 
-DriveList::DriveList(HWND parent, int id)
+DriveListBox::DriveListBox(HWND parent, int id)
     : m_list(CreateWindowExW(0, L"COMBOBOX", L"",
                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
                              0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
@@ -17,7 +17,7 @@ DriveList::DriveList(HWND parent, int id)
 {
 }
 
-void DriveList::fill(const std::wstring& path)
+void DriveListBox::choose(const std::wstring& path)
 {
     SendMessageW(m_list, CB_RESETCONTENT, 0, 0);
     std::vector<wchar_t> roots(GetLogicalDriveStringsW(0, nullptr) + 1, L'\0');
@@ -32,12 +32,12 @@ void DriveList::fill(const std::wstring& path)
     SendMessageW(m_list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
-void DriveList::refresh()
+void DriveListBox::updateDrives()
 {
-    fill(drive());
+    choose(drive());
 }
 
-std::wstring DriveList::drive() const
+std::wstring DriveListBox::drive() const
 {
     const LRESULT index = SendMessageW(m_list, CB_GETCURSEL, 0, 0);
     if (index == CB_ERR || SendMessageW(m_list, CB_GETLBTEXTLEN, index, 0) < 2)
@@ -48,7 +48,7 @@ std::wstring DriveList::drive() const
     return {static_cast<wchar_t>(std::towupper(text[0])), L':', L'\\'};
 }
 
-DriveList::Facts DriveList::systemFacts()
+DriveListBox::Facts DriveListBox::systemFacts()
 {
     return {
         [](const std::wstring& root) { return GetDriveTypeW(root.c_str()); },
@@ -75,7 +75,7 @@ DriveList::Facts DriveList::systemFacts()
     };
 }
 
-std::wstring DriveList::driveText(const std::wstring& root, const Facts& facts)
+std::wstring DriveListBox::driveText(const std::wstring& root, const Facts& facts)
 {
     std::wstring text = {static_cast<wchar_t>(std::towlower(root[0])), L':'};
     const std::wstring name =

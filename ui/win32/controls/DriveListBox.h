@@ -12,20 +12,20 @@ namespace tarvolin {
 // network drive shows its share instead ("z: [\\server\share]"), which the
 // system knows without asking the server. The selection by mouse or
 // keyboard reaches the parent as CBN_SELCHANGE.
-class DriveList
+class DriveListBox
 {
 public:
-    DriveList(HWND parent, int id);
+    DriveListBox(HWND parent, int id);
 
     HWND handle() const { return m_list; }
 
-    // Fills the list with this machine's drives and selects the one that
-    // holds path.
-    void fill(const std::wstring& path);
+    // Fills the list with this machine's drives and chooses the one that
+    // holds path; no change reaches the parent.
+    void choose(const std::wstring& path);
 
-    // Fills the list again (a drive came or went), keeping the selected
-    // drive while it exists.
-    void refresh();
+    // Fills the list again (a drive came or went), keeping the chosen drive
+    // while it exists.
+    void updateDrives();
 
     // The root folder of the selected drive ("C:\"), as the Qt drive list
     // gives its own; empty while none is selected.

@@ -16,37 +16,38 @@ namespace tarvolin {
 // The list follows its folder on disk when its window calls follow every
 // FolderFollowing::tick: files that appear or go show up a moment later,
 // the selected entry stays selected and the list keeps its scroll position.
-class FileList
+class FileListBox
 {
 public:
-    FileList(HWND parent, int id);
+    FileListBox(HWND parent, int id);
 
     HWND handle() const { return m_list; }
 
     // Shows the files of folder, none selected. A folder that cannot be read
     // shows no files.
-    void setPath(const std::wstring& folder);
-    const std::wstring& path() const { return m_path; }
+    void setNativePath(const std::wstring& folder);
+    const std::wstring& nativePath() const { return m_path; }
 
     int entryCount() const;
 
     // The bare name of the selected entry; empty while none is selected.
-    std::wstring fileName() const;
+    std::wstring nativeFileName() const;
     // Selects the entry named name and scrolls it into sight; no click
     // reaches the parent. False when there is no such entry.
-    bool select(const std::wstring& name);
+    bool selectNative(const std::wstring& name);
 
-    // Reads the folder again, keeping the selected entry when it is still
-    // there; the control changes only when the files did. No click reaches
-    // the parent.
+    // Reads the folder again as FileListRefresh says: an unchanged list
+    // stays as it is; otherwise the selected entry stays selected when it
+    // is still there, and the list keeps its scroll position. No click
+    // reaches the parent.
     void refresh();
     // Reads the folder again when FolderFollowing says it is due.
     void follow();
 
 private:
-    // Reads the folder, its last-write time being stamp (read just
-    // before); whether its files differ from those shown.
-    bool read(FolderFollowing::Stamp stamp);
+    // Reads the folder's files, its last-write time being stamp (read just
+    // before).
+    std::vector<FolderModel::Entry> read(FolderFollowing::Stamp stamp);
     void fill();
     void refresh(FolderFollowing::Stamp stamp);
 

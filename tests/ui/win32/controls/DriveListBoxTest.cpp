@@ -1,7 +1,7 @@
 // The drive list: the drives in Windows' own form and the drive of the
 // current folder selected.
 
-#include "ui/win32/controls/DriveList.h"
+#include "ui/win32/controls/DriveListBox.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/Win32TestWindow.h"
 
@@ -9,27 +9,27 @@
 
 namespace {
 
-TEST(DriveListTest, ShowsLettersWithLabelsAndSelectsTheDriveOfThePath)
+TEST(DriveListBoxTest, ShowsLettersWithLabelsAndSelectsTheDriveOfThePath)
 {
     const std::wstring drive = testsupport::scratchDrive();
     if (drive.empty())
         GTEST_SKIP() << "no scratch drive (TARVOLIN_TEST_DRIVE)";
     testsupport::Win32TestWindow parent;
-    tarvolin::DriveList list(parent.handle(), 3);
+    tarvolin::DriveListBox list(parent.handle(), 3);
     const std::wstring letter(1, towlower(drive[0]));
 
     // Wine reads a drive's label when it starts: the scratch drive has none.
-    EXPECT_EQ(tarvolin::DriveList::driveText(drive), letter + L":");
+    EXPECT_EQ(tarvolin::DriveListBox::driveText(drive), letter + L":");
 
-    list.fill(drive + L"some\\folder");
+    list.choose(drive + L"some\\folder");
     EXPECT_EQ(list.drive(), std::wstring(1, towupper(drive[0])) + L":\\");
     const int count = static_cast<int>(SendMessageW(list.handle(), CB_GETCOUNT, 0, 0));
     EXPECT_EQ(count, std::popcount(GetLogicalDrives()));
-    list.fill(L"\\\\server\\share");
+    list.choose(L"\\\\server\\share");
     EXPECT_EQ(list.drive(), L"");
 }
 
-TEST(DriveListTest, NetworkDrivesShowTheirShareAndAreNotAskedForALabel)
+TEST(DriveListBoxTest, NetworkDrivesShowTheirShareAndAreNotAskedForALabel)
 {
     struct Case
     {
@@ -46,7 +46,7 @@ TEST(DriveListTest, NetworkDrivesShowTheirShareAndAreNotAskedForALabel)
              Case{DRIVE_REMOTE, L"Y:\\", L"", L"", L"y:"}, // no record of its share
          }) {
         std::vector<std::wstring> asked;
-        const tarvolin::DriveList::Facts facts = {
+        const tarvolin::DriveListBox::Facts facts = {
             [&](const std::wstring&) { return c.type; },
             [&](const std::wstring& root) {
                 asked.push_back(L"label " + root);
@@ -57,7 +57,7 @@ TEST(DriveListTest, NetworkDrivesShowTheirShareAndAreNotAskedForALabel)
                 return c.share;
             },
         };
-        EXPECT_EQ(tarvolin::DriveList::driveText(c.root, facts), c.text);
+        EXPECT_EQ(tarvolin::DriveListBox::driveText(c.root, facts), c.text);
         EXPECT_EQ(asked, std::vector<std::wstring>{
                              (c.type == DRIVE_REMOTE ? L"share " : L"label ") + c.root});
     }
