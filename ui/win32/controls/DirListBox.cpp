@@ -4,6 +4,7 @@
 #include "platform/windows/LongPath.h"
 #include "platform/windows/WideText.h"
 #include "ui/FolderList.h"
+#include "ui/win32/ControlSet.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -107,7 +108,7 @@ void DirListBox::fitItems()
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(m_list, dc);
-    const int glyph = MulDiv(FolderList::glyphSize, DpiFunctions::forWindow(m_list), 96);
+    const int glyph = ControlSet::scaled(FolderList::glyphSize, DpiFunctions::forWindow(m_list));
     SendMessageW(m_list, LB_SETITEMHEIGHT, 0, std::max<int>(metrics.tmHeight, glyph) + 1);
 }
 
@@ -121,22 +122,23 @@ void DirListBox::drawItem(const DRAWITEMSTRUCT& item) const
     FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));
 
     const int dpi = DpiFunctions::forWindow(m_list);
-    const int glyph = MulDiv(FolderList::glyphSize, dpi, 96);
-    const int step = MulDiv(FolderList::indentStep, dpi, 96);
-    const int left = row.left + MulDiv(FolderList::glyphMargin, dpi, 96) + entry.depth * step;
+    const int glyph = ControlSet::scaled(FolderList::glyphSize, dpi);
+    const int step = ControlSet::scaled(FolderList::indentStep, dpi);
+    const int left =
+        row.left + ControlSet::scaled(FolderList::glyphMargin, dpi) + entry.depth * step;
     drawFolder(dc, left, row.top + (row.bottom - row.top - glyph) / 2, glyph, entry.open);
 
     RECT text = row;
-    text.left = left + glyph + MulDiv(FolderList::glyphGap, dpi, 96);
+    text.left = left + glyph + ControlSet::scaled(FolderList::glyphGap, dpi);
     SIZE extent;
     GetTextExtentPoint32W(dc, entry.name.c_str(), static_cast<int>(entry.name.size()), &extent);
-    text.right = std::min<LONG>(row.right, text.left + extent.cx + MulDiv(4, dpi, 96));
+    text.right = std::min<LONG>(row.right, text.left + extent.cx + ControlSet::scaled(4, dpi));
     const bool selected = item.itemState & ODS_SELECTED;
     FillRect(dc, &text, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     RECT inside = text;
-    inside.left += MulDiv(2, dpi, 96);
+    inside.left += ControlSet::scaled(2, dpi);
     DrawTextW(dc, entry.name.c_str(), static_cast<int>(entry.name.size()), &inside,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS)
