@@ -1,5 +1,6 @@
 #include "ui/qt/controls/DirListBox.h"
 
+#include "platform/FileServices.h"
 #include "platform/qt/Drives.h"
 #include "platform/qt/NativeNames.h"
 #include "ui/FolderList.h"
@@ -8,8 +9,6 @@
 #include <QFileInfo>
 #include <QStyle>
 #include <QStyledItemDelegate>
-
-#include <filesystem>
 
 namespace tarvolin {
 
@@ -50,13 +49,6 @@ QString canonicalFolder(const QString& folder)
     return path;
 }
 
-// True when native names an existing folder.
-bool isFolder(const std::string& native)
-{
-    std::error_code ignored;
-    return std::filesystem::is_directory(std::filesystem::path(native), ignored);
-}
-
 } // namespace
 
 DirListBox::DirListBox(QWidget* parent) : ListBox(parent)
@@ -68,15 +60,14 @@ DirListBox::DirListBox(QWidget* parent) : ListBox(parent)
 
 bool DirListBox::setPath(const QString& folder)
 {
-    const QFileInfo info(folder);
-    if (folder.isEmpty() || !info.exists() || !info.isDir())
+    if (folder.isEmpty())
         return false;
     return setNativePath(NativeNames::native(canonicalFolder(folder)));
 }
 
 bool DirListBox::setNativePath(const std::string& folder)
 {
-    if (!isFolder(folder))
+    if (!FileServices::isFolder(folder))
         return false;
     m_nativePath = folder;
     m_path = NativeNames::shown(folder);

@@ -1,5 +1,6 @@
 #include "ui/win32/controls/DirListBox.h"
 
+#include "platform/FileServices.h"
 #include "platform/win32/DpiFunctions.h"
 #include "platform/windows/LongPath.h"
 #include "platform/windows/WideText.h"
@@ -66,9 +67,7 @@ DirListBox::DirListBox(HWND parent, int id)
 bool DirListBox::setNativePath(const std::wstring& folder)
 {
     const std::wstring full = fullPath(folder);
-    const DWORD attributes =
-        full.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(LongPath::of(full).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (full.empty() || !FileServices::isFolder(utf8Text(full)))
         return false;
 
     m_path = full;
