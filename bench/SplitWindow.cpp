@@ -8,8 +8,8 @@
 // exits 0 when the run completed, 1 when it was refused or failed.
 
 #include "bench/PeakMemory.h"
-#include "platform/qt/QtWindowServices.h"
 #include "ui/qt/Form1.h"
+#include "ui/qt/services/QtWindowServices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

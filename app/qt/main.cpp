@@ -5,9 +5,9 @@
 // closing), never by returning from here in ordinary use.
 
 #include "Version.h"
-#include "platform/qt/QtTranslations.h"
-#include "platform/qt/QtWindowServices.h"
 #include "ui/qt/Form1.h"
+#include "ui/qt/services/QtTranslations.h"
+#include "ui/qt/services/QtWindowServices.h"
 
 #include <QApplication>
 #include <QIcon>

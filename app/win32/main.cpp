@@ -4,8 +4,8 @@
 // shortcut, "Send To"), and hand over to the message loop. The program ends from the main window
 // (its close button or its closing), never by returning from here in ordinary use.
 
-#include "platform/win32/Win32WindowServices.h"
 #include "ui/win32/Form1.h"
+#include "ui/win32/services/Win32WindowServices.h"
 
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 // and the end of the program instead of showing a message box or ending the
 // test. Both for the tests that run under Wine.
 
-#include "platform/win32/Win32WindowServices.h"
+#include "ui/win32/services/Win32WindowServices.h"
 
 #include <windows.h>
 

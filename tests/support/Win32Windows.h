@@ -3,11 +3,11 @@
 // Looking at the Win32 windows as a user would: rectangles, texts, classes,
 // and keys through the program's own message dispatch.
 
-#include "platform/win32/Win32WindowServices.h"
-#include "platform/win32/WindowText.h"
 #include "platform/windows/WideText.h"
 #include "ui/Layout.h"
 #include "ui/win32/ControlSet.h"
+#include "ui/win32/services/Win32WindowServices.h"
+#include "ui/win32/services/WindowText.h"
 
 #include <gtest/gtest.h>
 

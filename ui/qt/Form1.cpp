@@ -3,8 +3,6 @@
 #include "platform/FileServices.h"
 #include "platform/NameText.h"
 #include "platform/Utf8.h"
-#include "platform/qt/NativeNames.h"
-#include "platform/qt/WindowServices.h"
 #include "ui/Layout.h"
 #include "ui/qt/Form2.h"
 #include "ui/qt/LayoutBuilder.h"
@@ -14,6 +12,8 @@
 #include "ui/qt/controls/DirListBox.h"
 #include "ui/qt/controls/DriveListBox.h"
 #include "ui/qt/controls/FileListBox.h"
+#include "ui/qt/services/NativeNames.h"
+#include "ui/qt/services/WindowServices.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>

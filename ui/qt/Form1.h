@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/qt/Drives.h"
 #include "ui/MainWindowBehaviour.h"
 #include "ui/MainWindowView.h"
+#include "ui/qt/controls/Drives.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "ui/win32/ChineseFont.h"
 
-#include "platform/win32/DpiFunctions.h"
+#include "ui/win32/services/DpiFunctions.h"
 
 #include <cwchar>
 

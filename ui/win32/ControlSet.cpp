@@ -1,9 +1,9 @@
 #include "ui/win32/ControlSet.h"
 
-#include "platform/win32/DpiFunctions.h"
 #include "platform/windows/WideText.h"
 #include "ui/FontFit.h"
 #include "ui/win32/ChineseFont.h"
+#include "ui/win32/services/DpiFunctions.h"
 
 #include <oleacc.h>
 

@@ -1,14 +1,14 @@
 #include "ui/win32/Form1.h"
 
 #include "platform/FileServices.h"
-#include "platform/win32/DpiFunctions.h"
-#include "platform/win32/Win32WindowServices.h"
-#include "platform/win32/WindowText.h"
 #include "platform/windows/WideText.h"
 #include "ui/FolderFollowing.h"
 #include "ui/win32/Form2.h"
 #include "ui/win32/PathLabel.h"
 #include "ui/win32/ProgressCaption.h"
+#include "ui/win32/services/DpiFunctions.h"
+#include "ui/win32/services/Win32WindowServices.h"
+#include "ui/win32/services/WindowText.h"
 
 #include <commctrl.h>
 #include <dbt.h>

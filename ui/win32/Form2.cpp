@@ -1,7 +1,7 @@
 #include "ui/win32/Form2.h"
 
-#include "platform/win32/DpiFunctions.h"
 #include "platform/windows/WideText.h"
+#include "ui/win32/services/DpiFunctions.h"
 
 #include <olectl.h>
 #include <shlwapi.h>

@@ -1,7 +1,7 @@
 #include "ui/win32/PathElision.h"
 
-#include "platform/win32/WindowText.h"
 #include "ui/PathShortening.h"
+#include "ui/win32/services/WindowText.h"
 
 namespace tarvolin {
 

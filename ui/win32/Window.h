@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win32/DpiFunctions.h"
+#include "ui/win32/services/DpiFunctions.h"
 
 #include <windows.h>
 

@@ -1,5 +1,4 @@
 #include "ui/qt/Form1.h"
-#include "platform/qt/QtWindowServices.h"
 #include "tests/support/QtInput.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingWindowServices.h"
@@ -10,6 +9,7 @@
 #include "ui/qt/LayoutBuilder.h"
 #include "ui/qt/PathGroupBox.h"
 #include "ui/qt/PathLabel.h"
+#include "ui/qt/services/QtWindowServices.h"
 
 #include <QComboBox>
 #include <QGroupBox>

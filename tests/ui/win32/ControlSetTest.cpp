@@ -2,12 +2,12 @@
 // pixels at 96 dots per inch, then scaled; the message font at that size.
 
 #include "ui/win32/ControlSet.h"
-#include "platform/win32/DpiFunctions.h"
 #include "tests/support/Win32TestWindow.h"
 #include "tests/support/Win32Windows.h"
 #include "ui/win32/ChineseFont.h"
 #include "ui/win32/Form1.h"
 #include "ui/win32/Form2.h"
+#include "ui/win32/services/DpiFunctions.h"
 
 #include "platform/windows/WideText.h"
 

@@ -1,9 +1,9 @@
 #include "ui/qt/controls/DirListBox.h"
 
 #include "platform/FileServices.h"
-#include "platform/qt/Drives.h"
-#include "platform/qt/NativeNames.h"
 #include "ui/FolderList.h"
+#include "ui/qt/controls/Drives.h"
+#include "ui/qt/services/NativeNames.h"
 
 #include <QDir>
 #include <QFileInfo>

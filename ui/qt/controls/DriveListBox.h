@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/Drives.h"
+#include "ui/qt/controls/Drives.h"
 
 #include <QComboBox>
 

@@ -1,8 +1,8 @@
 #include "ui/qt/controls/FileListBox.h"
 
-#include "platform/qt/NativeNames.h"
 #include "ui/FileListRefresh.h"
 #include "ui/FolderFollowing.h"
+#include "ui/qt/services/NativeNames.h"
 
 #include <QFileInfo>
 #include <QScrollBar>

@@ -1,11 +1,11 @@
 #include "ui/win32/controls/DirListBox.h"
 
 #include "platform/FileServices.h"
-#include "platform/win32/DpiFunctions.h"
 #include "platform/windows/LongPath.h"
 #include "platform/windows/WideText.h"
 #include "ui/FolderList.h"
 #include "ui/win32/ControlSet.h"
+#include "ui/win32/services/DpiFunctions.h"
 
 #include <algorithm>
 #include <cwctype>

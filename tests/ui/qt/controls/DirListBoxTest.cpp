@@ -1,7 +1,7 @@
 #include "ui/qt/controls/DirListBox.h"
-#include "platform/qt/Drives.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TestFiles.h"
+#include "ui/qt/controls/Drives.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "platform/qt/Drives.h"
+#include "ui/qt/controls/Drives.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/NativeNames.h"
+#include "ui/qt/services/NativeNames.h"
 
 #include "platform/NameText.h"
 

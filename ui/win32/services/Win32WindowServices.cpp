@@ -1,8 +1,8 @@
-#include "platform/win32/Win32WindowServices.h"
+#include "ui/win32/services/Win32WindowServices.h"
 
-#include "platform/win32/WindowText.h"
 #include "platform/windows/WideText.h"
 #include "ui/NoticeLines.h"
+#include "ui/win32/services/WindowText.h"
 
 namespace tarvolin {
 

@@ -1,5 +1,5 @@
-#include "platform/qt/QtWindowServices.h"
-#include "platform/qt/QtTranslations.h"
+#include "ui/qt/services/QtWindowServices.h"
+#include "ui/qt/services/QtTranslations.h"
 
 #include <QAbstractButton>
 #include <QApplication>

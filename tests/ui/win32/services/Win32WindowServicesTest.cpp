@@ -1,7 +1,7 @@
 // The event pump: every pending message handled, the quit message left for
 // the message loop.
 
-#include "platform/win32/Win32WindowServices.h"
+#include "ui/win32/services/Win32WindowServices.h"
 #include "tests/support/Win32TestWindow.h"
 
 #include <gtest/gtest.h>

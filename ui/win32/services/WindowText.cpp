@@ -1,4 +1,4 @@
-#include "platform/win32/WindowText.h"
+#include "ui/win32/services/WindowText.h"
 
 #include "platform/windows/WideText.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32/DpiFunctions.h"
+#include "ui/win32/services/DpiFunctions.h"
 
 namespace tarvolin {
 

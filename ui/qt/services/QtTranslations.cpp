@@ -1,4 +1,4 @@
-#include "platform/qt/QtTranslations.h"
+#include "ui/qt/services/QtTranslations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

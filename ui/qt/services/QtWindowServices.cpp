@@ -1,4 +1,4 @@
-#include "platform/qt/QtWindowServices.h"
+#include "ui/qt/services/QtWindowServices.h"
 
 #include "ui/NoticeLines.h"
 
