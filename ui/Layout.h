@@ -79,8 +79,9 @@ struct Control
     constexpr Rect pixels(int dpi = defaultDpi) const { return toPixels(twips, dpi); }
 };
 
-// The window's frame and title bar.
-struct Frame
+// The window's border and the boxes of its title bar (a group box is a
+// control of Kind::Frame, not this).
+struct Border
 {
     bool sizable;    // sizable border; otherwise a fixed single border
     bool systemMenu; // the icon's system menu in the title bar
@@ -94,7 +95,7 @@ struct Window
     std::string_view name;
     std::string_view caption;
     Rect client; // client area: its top-left corner on the screen and its size
-    Frame frame;
+    Border border;
     std::span<const Control> controls; // in the stored order, containers first
 
     // The control named name; nullptr when the window has none.

@@ -39,10 +39,10 @@ TEST(Layout, WindowsShowTheirCaptionsAndFrames)
     EXPECT_EQ(form2.caption, "关于");
     // The main window can be resized and minimized but not maximized; the
     // About window keeps its size.
-    EXPECT_TRUE(form1.frame.sizable && form1.frame.minimizeBox && !form1.frame.maximizeBox);
-    EXPECT_TRUE(!form2.frame.sizable && !form2.frame.minimizeBox && !form2.frame.maximizeBox);
+    EXPECT_TRUE(form1.border.sizable && form1.border.minimizeBox && !form1.border.maximizeBox);
+    EXPECT_TRUE(!form2.border.sizable && !form2.border.minimizeBox && !form2.border.maximizeBox);
     for (const Window* window : {&form1, &form2})
-        EXPECT_TRUE(window->frame.systemMenu && window->frame.closeBox) << window->name;
+        EXPECT_TRUE(window->border.systemMenu && window->border.closeBox) << window->name;
 }
 
 TEST(Layout, ControlsShowTheirTextsWithTheirOwnPunctuation)

@@ -150,7 +150,7 @@ FontFit::Measures measured(const layout::Control& control, const QWidget& widget
 void placeControls(QWidget& window, const layout::Window& table, int dpi)
 {
     window.setProperty("layoutDpi", dpi);
-    if (!table.frame.sizable)
+    if (!table.border.sizable)
         window.setFixedSize(pixelRect(table.client, dpi).size());
     for (const layout::Control& control : table.controls)
         findControl(window, control.name)->setGeometry(pixelRect(control.twips, dpi));
@@ -207,7 +207,7 @@ void refitToFont(QWidget& window, const layout::Window& table)
     const int dpi = fittingDpi(window, table);
     if (dpi == layoutDpi(window))
         return;
-    if (table.frame.sizable)
+    if (table.border.sizable)
         window.resize(pixelRect(table.client, dpi).size());
     placeControls(window, table, dpi);
 }
@@ -218,13 +218,13 @@ void buildFromLayout(QWidget& window, const layout::Window& table, const Control
     window.setWindowTitle(qText(table.caption));
 
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (table.frame.systemMenu)
+    if (table.border.systemMenu)
         flags |= Qt::WindowSystemMenuHint;
-    if (table.frame.minimizeBox)
+    if (table.border.minimizeBox)
         flags |= Qt::WindowMinimizeButtonHint;
-    if (table.frame.maximizeBox)
+    if (table.border.maximizeBox)
         flags |= Qt::WindowMaximizeButtonHint;
-    if (table.frame.closeBox)
+    if (table.border.closeBox)
         flags |= Qt::WindowCloseButtonHint;
     window.setWindowFlags(flags);
 
