@@ -1,7 +1,7 @@
 #include "ui/qt/PathGroupBox.h"
 
 #include "ui/CaptionText.h"
-#include "ui/qt/PathElision.h"
+#include "ui/qt/ShortenedPath.h"
 
 #include <QHelpEvent>
 #include <QStyleOptionGroupBox>
@@ -26,7 +26,7 @@ QString PathGroupBox::displayedTitle() const
     const QRect empty =
         style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
     const int width = rect().width() - 2 * (empty.left() - rect().left()) - 2;
-    return elidePath(shownTitle(), fontMetrics(), width);
+    return shortenedPath(shownTitle(), fontMetrics(), width);
 }
 
 QStyleOptionGroupBox PathGroupBox::displayedOption() const

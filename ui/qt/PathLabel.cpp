@@ -1,7 +1,7 @@
 #include "ui/qt/PathLabel.h"
 
 #include "ui/PathShortening.h"
-#include "ui/qt/PathElision.h"
+#include "ui/qt/ShortenedPath.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -14,7 +14,7 @@ PathLabel::PathLabel(QWidget* parent) : QLabel(parent) {}
 
 QString PathLabel::displayedText() const
 {
-    return elidePath(text(), fontMetrics(), contentsRect().width() - 2 * margin());
+    return shortenedPath(text(), fontMetrics(), contentsRect().width() - 2 * margin());
 }
 
 QString PathLabel::shownToolTip() const

@@ -2,7 +2,7 @@
 
 #include "platform/windows/WideText.h"
 #include "ui/PathShortening.h"
-#include "ui/win32/PathElision.h"
+#include "ui/win32/ShortenedPath.h"
 
 #include <climits>
 #include <commctrl.h>
@@ -48,7 +48,7 @@ void PathLabel::show()
 {
     RECT room;
     GetClientRect(m_label, &room);
-    const std::string shown = elidePath(m_label, m_text, room.right - room.left);
+    const std::string shown = shortenedPath(m_label, m_text, room.right - room.left);
     SetWindowTextW(m_label, wideText(shown).c_str());
     // A shortened path shows whole above the length in the tooltip.
     std::string lines;

@@ -4,7 +4,7 @@
 #include "ui/CaptionText.h"
 #include "ui/Layout.h"
 #include "ui/win32/ControlSet.h"
-#include "ui/win32/PathElision.h"
+#include "ui/win32/ShortenedPath.h"
 
 #include <utility>
 
@@ -34,7 +34,7 @@ void ProgressCaption::show()
     GetClientRect(m_frame, &room);
     const int margins = ControlSet::scaled(2 * ControlSet::captionInset, m_controls.dpi());
     const std::wstring shown = wideText(
-        CaptionText::escaped(elidePath(m_frame, m_caption, room.right - room.left - margins)));
+        CaptionText::escaped(shortenedPath(m_frame, m_caption, room.right - room.left - margins)));
     DefWindowProcW(m_frame, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()));
 }
 

@@ -1,4 +1,4 @@
-#include "ui/qt/PathElision.h"
+#include "ui/qt/ShortenedPath.h"
 
 #include "ui/PathShortening.h"
 
@@ -7,7 +7,7 @@
 
 namespace tarvolin {
 
-QString elidePath(const QString& text, const QFontMetrics& metrics, int width)
+QString shortenedPath(const QString& text, const QFontMetrics& metrics, int width)
 {
     const PathShortening rule([&metrics](std::string_view utf8) {
         return metrics.horizontalAdvance(

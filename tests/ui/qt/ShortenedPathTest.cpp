@@ -1,4 +1,4 @@
-#include "ui/qt/PathElision.h"
+#include "ui/qt/ShortenedPath.h"
 
 #include <QApplication>
 #include <QFont>
@@ -11,7 +11,7 @@
 
 namespace {
 
-using tarvolin::elidePath;
+using tarvolin::shortenedPath;
 
 const QChar ellipsis(0x2026);
 
@@ -23,32 +23,32 @@ struct Case
     QString keptEnd;   // and end with this
 };
 
-class ElidePath : public testing::TestWithParam<Case>
+class ShortenedPath : public testing::TestWithParam<Case>
 {
 protected:
     QFontMetrics metrics{QApplication::font()};
 };
 
-TEST_P(ElidePath, KeepsTheStartAndTheNameAndFitsTheWidth)
+TEST_P(ShortenedPath, KeepsTheStartAndTheNameAndFitsTheWidth)
 {
     const Case& c = GetParam();
     const int full = metrics.horizontalAdvance(c.text);
     for (int width : {full / 2, full * 2 / 3, full - 1}) {
-        const QString shown = elidePath(c.text, metrics, width);
+        const QString shown = shortenedPath(c.text, metrics, width);
         EXPECT_LE(metrics.horizontalAdvance(shown), width) << c.name << " at " << width;
         EXPECT_TRUE(shown.contains(ellipsis)) << c.name << ": " << shown.toStdString();
         EXPECT_TRUE(shown.startsWith(c.keptStart)) << c.name << ": " << shown.toStdString();
         EXPECT_TRUE(shown.endsWith(c.keptEnd)) << c.name << ": " << shown.toStdString();
     }
-    EXPECT_EQ(elidePath(c.text, metrics, full), c.text) << c.name << ": it fits";
-    EXPECT_EQ(elidePath(c.text, metrics, full + 50), c.text) << c.name;
+    EXPECT_EQ(shortenedPath(c.text, metrics, full), c.text) << c.name << ": it fits";
+    EXPECT_EQ(shortenedPath(c.text, metrics, full + 50), c.text) << c.name;
 }
 
 const QString deep = QStringLiteral("/home/user/下载/一个很长很长的文件夹名字/another long folder/"
                                     "yet another folder/");
 
 INSTANTIATE_TEST_SUITE_P(
-    Paths, ElidePath,
+    Paths, ShortenedPath,
     testing::Values(
         Case{"source path", deep + QStringLiteral("电影片段.avi"), QStringLiteral("/ho"),
              QStringLiteral("/电影片段.avi")},
@@ -67,26 +67,26 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST(ElidePathEdges, ANameTooLongForTheWidthGivesWayInTheMiddle)
+TEST(ShortenedPathEdges, ANameTooLongForTheWidthGivesWayInTheMiddle)
 {
     const QFontMetrics metrics(QApplication::font());
     const QString text =
         QStringLiteral("/a/") + QString(60, QLatin1Char('x')) + QStringLiteral(".avi.001 99.00%");
     const int width = metrics.horizontalAdvance(text) / 3;
-    const QString shown = elidePath(text, metrics, width);
+    const QString shown = shortenedPath(text, metrics, width);
     EXPECT_LE(metrics.horizontalAdvance(shown), width);
     EXPECT_TRUE(shown.startsWith(QStringLiteral("/a/")));
     EXPECT_TRUE(shown.endsWith(QStringLiteral("99.00%"))) << "the percentage still shows";
 }
 
-TEST(ElidePathEdges, TextWithoutSeparatorIsShortenedInTheMiddle)
+TEST(ShortenedPathEdges, TextWithoutSeparatorIsShortenedInTheMiddle)
 {
     const QFontMetrics metrics(QApplication::font());
     const QString text(80, QLatin1Char('n'));
-    const QString shown = elidePath(text, metrics, metrics.horizontalAdvance(text) / 2);
+    const QString shown = shortenedPath(text, metrics, metrics.horizontalAdvance(text) / 2);
     EXPECT_TRUE(shown.contains(ellipsis));
     EXPECT_TRUE(shown.startsWith(QLatin1Char('n')) && shown.endsWith(QLatin1Char('n')));
-    EXPECT_EQ(elidePath(QString(), metrics, 0), QString());
+    EXPECT_EQ(shortenedPath(QString(), metrics, 0), QString());
 }
 
 TEST(PlainToolTip, ShowsMarkupAsWrittenOneLineEach)

@@ -8,6 +8,6 @@ namespace tarvolin {
 
 // text, which ends in a path, as control shows it in its font within width
 // pixels: shortened by the program's one rule (PathShortening).
-std::string elidePath(HWND control, const std::string& text, int width);
+std::string shortenedPath(HWND control, const std::string& text, int width);
 
 } // namespace tarvolin

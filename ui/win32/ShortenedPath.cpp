@@ -1,11 +1,11 @@
-#include "ui/win32/PathElision.h"
+#include "ui/win32/ShortenedPath.h"
 
 #include "ui/PathShortening.h"
 #include "ui/win32/services/WindowText.h"
 
 namespace tarvolin {
 
-std::string elidePath(HWND control, const std::string& text, int width)
+std::string shortenedPath(HWND control, const std::string& text, int width)
 {
     HDC dc = GetDC(control);
     const HGDIOBJ old =
