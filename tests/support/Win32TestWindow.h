@@ -1,17 +1,12 @@
 #pragma once
 
 // A hidden parent window for the Win32 list controls, which records the
-// notifications its children send, and window services that record notices
-// and the end of the program instead of showing a message box or ending the
-// test. Both for the tests that run under Wine.
-
-#include "ui/win32/services/Win32WindowServices.h"
+// notifications its children send, for the tests that run under Wine.
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -58,30 +53,6 @@ private:
     }
 
     HWND m_window;
-};
-
-class RecordingWin32Services : public tarvolin::Win32WindowServices
-{
-public:
-    void showNotice(HWND owner, const std::string& text) override
-    {
-        owners.push_back(owner);
-        notices.push_back(text);
-    }
-    void endProgram() override { ++programEnds; }
-    void pumpEvents() override
-    {
-        ++pumps;
-        if (onPump)
-            onPump(pumps);
-        Win32WindowServices::pumpEvents();
-    }
-
-    std::vector<std::string> notices;
-    std::vector<HWND> owners;
-    int programEnds = 0;
-    int pumps = 0;
-    std::function<void(int)> onPump;
 };
 
 // The texts of a list box's entries.

@@ -7,7 +7,7 @@
 #include "ui/win32/PathLabel.h"
 #include "ui/win32/ProgressCaption.h"
 #include "ui/win32/services/DpiFunctions.h"
-#include "ui/win32/services/Win32WindowServices.h"
+#include "ui/win32/services/WindowServices.h"
 #include "ui/win32/services/WindowText.h"
 
 #include <commctrl.h>
@@ -16,7 +16,7 @@
 
 namespace tarvolin {
 
-Form1::Form1(Win32WindowServices& services) : m_services(services)
+Form1::Form1(WindowServices& services) : m_services(services)
 {
     const layout::Window& table = layout::form1;
     create(L"TarvolinForm1", wideText(std::string(table.caption)).c_str(), style, 0);
@@ -361,7 +361,7 @@ void Form1::showAbout()
 {
     if (about() == nullptr)
         m_about = std::make_unique<Form2>();
-    m_about->show();
+    m_services.showWindow(m_about->handle());
 }
 
 } // namespace tarvolin

@@ -18,7 +18,7 @@ namespace tarvolin {
 class Form2;
 class PathLabel;
 class ProgressCaption;
-class Win32WindowServices;
+class WindowServices;
 
 // The main window: a thin view over MainWindowBehaviour. It builds its
 // controls from the layout table, hands every event to the behaviour's
@@ -35,7 +35,7 @@ public:
 
     // Creates the window, hidden, with its lists on the process's current
     // folder, and runs its load handler.
-    explicit Form1(Win32WindowServices& services);
+    explicit Form1(WindowServices& services);
     ~Form1() override;
 
     // Shows the window with the focus on "开始分割".
@@ -100,7 +100,7 @@ private:
     std::string text(std::string_view control) const;
     void setText(std::string_view control, const std::string& text);
 
-    Win32WindowServices& m_services;
+    WindowServices& m_services;
     MainWindowBehaviour m_behaviour{*this};
     std::unique_ptr<DriveListBox> m_drive1;
     std::unique_ptr<DirListBox> m_dir1;

@@ -54,16 +54,6 @@ Form2::~Form2()
         DestroyWindow(handle());
 }
 
-void Form2::show()
-{
-    // A window already shown may lie behind the main window: it comes to the
-    // top of the z-order and, where the system lets it, takes the activation.
-    ShowWindow(handle(), SW_SHOWNORMAL);
-    SetWindowPos(handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    BringWindowToTop(handle());
-    SetForegroundWindow(handle());
-}
-
 LRESULT Form2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Messages sent while the controls are being made are the system's.

@@ -18,12 +18,10 @@ class Form2 : public Window<Form2>
 public:
     static constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-    // Creates the window from its layout, hidden.
+    // Creates the window from its layout, hidden; WindowServices::showWindow
+    // shows it.
     Form2();
     ~Form2();
-
-    // Shows the window and brings it to the front.
-    void show();
 
     // The window's controls; only while the window exists.
     const ControlSet& controls() const { return *m_controls; }

@@ -4,6 +4,7 @@
 #include "ui/win32/ControlSet.h"
 #include "tests/support/Win32TestWindow.h"
 #include "tests/support/Win32Windows.h"
+#include "tests/support/win32/RecordingWindowServices.h"
 #include "ui/win32/ChineseFont.h"
 #include "ui/win32/Form1.h"
 #include "ui/win32/Form2.h"
@@ -110,7 +111,7 @@ TEST(ControlSetTest, WindowsLayOutAtTheScreensResolutionWhereNewerFunctionsAreMi
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    testsupport::RecordingWin32Services services;
+    testsupport::RecordingWindowServices services;
     tarvolin::Form1 form1(services);
     tarvolin::Form2 form2;
     struct Shown
@@ -150,7 +151,7 @@ TEST(ControlSetTest, ALargeMessageFontGrowsTheWindowsUntilNoTextIsClipped)
     {
         // The main window grows when the user sets the larger text size;
         // the About window is made in it.
-        testsupport::RecordingWin32Services services;
+        testsupport::RecordingWindowServices services;
         tarvolin::Form1 form1(services);
         ASSERT_TRUE(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof large, &large, 0));
         SendMessageW(form1.handle(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);

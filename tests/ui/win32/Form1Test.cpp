@@ -9,6 +9,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/support/Win32TestWindow.h"
 #include "tests/support/Win32Windows.h"
+#include "tests/support/win32/RecordingWindowServices.h"
 #include "ui/win32/Form2.h"
 
 #include <gtest/gtest.h>
@@ -82,7 +83,7 @@ protected:
         pressKey(VK_HOME);
     }
 
-    testsupport::RecordingWin32Services services;
+    testsupport::RecordingWindowServices services;
     tarvolin::Form1 form{services};
 };
 

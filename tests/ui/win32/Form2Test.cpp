@@ -46,7 +46,7 @@ TEST(Form2Test, ShowsTheEmblemWithItsBackgroundThrough)
 {
     testsupport::initCommonControls();
     tarvolin::Form2 about;
-    about.show();
+    ShowWindow(about.handle(), SW_SHOWNORMAL);
     UpdateWindow(about.handle());
     const HWND image = about.controls()["Image1"];
     const HDC dc = GetDC(image);

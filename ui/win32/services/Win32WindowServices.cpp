@@ -56,6 +56,16 @@ void Win32WindowServices::endProgram()
     ExitProcess(0);
 }
 
+void Win32WindowServices::showWindow(HWND window)
+{
+    // A window already shown may lie behind the main window: it comes to the
+    // top of the z-order and, where the system lets it, takes the activation.
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    BringWindowToTop(window);
+    SetForegroundWindow(window);
+}
+
 int Win32WindowServices::run()
 {
     MSG message;

@@ -1,31 +1,18 @@
 #pragma once
 
-#include <windows.h>
-
-#include <string>
+#include "ui/win32/services/WindowServices.h"
 
 namespace tarvolin {
 
-// The window system's services that the Win32 windows call. The program uses
-// this class as it is; tests derive from it to record notices and the end of
-// the program instead of blocking on a message box or ending the test.
-class Win32WindowServices
+// The window services of the Win32 API, and the program's message loop.
+// A notice's long lines break as NoticeLines says.
+class Win32WindowServices final : public WindowServices
 {
 public:
-    virtual ~Win32WindowServices() = default;
-
-    // A modal notice over owner: the exclamation icon, one OK button, the
-    // caption "Tarvolin". Returns when the user has dismissed it. Text is
-    // UTF-8; its long lines break as NoticeLines says.
-    virtual void showNotice(HWND owner, const std::string& text);
-
-    // Handles every window message already pending, then returns. A quit
-    // message is left for the message loop.
-    virtual void pumpEvents();
-
-    // Ends the program at once: its windows go, the system closes every file
-    // it holds open, and no further code of the caller runs.
-    virtual void endProgram();
+    void showNotice(HWND owner, const std::string& text) override;
+    void pumpEvents() override;
+    void endProgram() override;
+    void showWindow(HWND window) override;
 
     // The program's message loop; returns the code of the quit message.
     int run();
