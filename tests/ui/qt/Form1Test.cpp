@@ -1,9 +1,9 @@
 #include "ui/qt/Form1.h"
 #include "tests/support/QtInput.h"
 #include "tests/support/QtPrinters.h"
-#include "tests/support/RecordingWindowServices.h"
 #include "tests/support/TestClock.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/qt/RecordingWindowServices.h"
 #include "ui/Layout.h"
 #include "ui/RepaintThrottle.h"
 #include "ui/qt/LayoutBuilder.h"
@@ -231,6 +231,7 @@ TEST_F(MainWindow, SplitShowsProgressInFrame3AndKeepsTheLastText)
     EXPECT_EQ(control<QGroupBox>("Frame3")->title(), last);
     ASSERT_EQ(services.notices.size(), 1);
     EXPECT_TRUE(services.notices[0].startsWith(QString::fromUtf8("朋友！文件分割已经成功完成！")));
+    EXPECT_EQ(services.owners[0], &form);
 
     // "&" in a path is shown as it is, not taken for a mnemonic.
     testsupport::writeFile(dir / "a&b.bin", testsupport::randomBytes(250));

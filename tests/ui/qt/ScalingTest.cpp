@@ -3,7 +3,7 @@
 // of text fits its control, and the layout keeps its proportions.
 
 #include "tests/support/QtPrinters.h"
-#include "tests/support/RecordingWindowServices.h"
+#include "tests/support/qt/RecordingWindowServices.h"
 #include "ui/Layout.h"
 #include "ui/qt/Form1.h"
 #include "ui/qt/Form2.h"

@@ -1,7 +1,7 @@
 #include "tests/support/FormDriver.h"
 #include "tests/support/QtPrinters.h"
-#include "tests/support/RecordingWindowServices.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/qt/RecordingWindowServices.h"
 
 #include <QAbstractItemView>
 #include <QDir>

@@ -2,9 +2,9 @@
 #include "tests/support/Notices.h"
 #include "tests/support/QtInput.h"
 #include "tests/support/QtPrinters.h"
-#include "tests/support/RecordingWindowServices.h"
 #include "tests/support/ScriptRunner.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/qt/RecordingWindowServices.h"
 
 #include <QDir>
 

@@ -15,7 +15,11 @@ namespace testsupport {
 class RecordingWindowServices : public tarvolin::WindowServices
 {
 public:
-    void showNotice(QWidget*, const QString& text) override { notices << text; }
+    void showNotice(QWidget* owner, const QString& text) override
+    {
+        owners << owner;
+        notices << text;
+    }
     void pumpEvents() override
     {
         ++pumps;
@@ -27,6 +31,7 @@ public:
     void showWindow(QWidget* window) override { window->show(); }
 
     QStringList notices;
+    QList<QWidget*> owners;
     int pumps = 0;
     int programEnds = 0;
     // Run at the start of the pump, with the number of pumps so far.
