@@ -232,6 +232,20 @@ void ControlSet::placeWindow(std::optional<POINT> topLeft) const
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+DWORD ControlSet::windowStyle(const layout::Border& border)
+{
+    DWORD style = WS_OVERLAPPED | WS_CAPTION;
+    if (border.sizable)
+        style |= WS_THICKFRAME;
+    if (border.systemMenu)
+        style |= WS_SYSMENU;
+    if (border.minimizeBox)
+        style |= WS_MINIMIZEBOX;
+    if (border.maximizeBox)
+        style |= WS_MAXIMIZEBOX;
+    return style;
+}
+
 RECT ControlSet::clientRect(const layout::Window& table, const layout::Control& control, int dpi)
 {
     const layout::Rect at = table.pixelsInClient(control);

@@ -69,6 +69,11 @@ public:
     // the message was such a change; other messages change nothing.
     bool followDisplayChange(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The style of a top-level window with the table's border: a title bar,
+    // a sizing or a fixed single border, and the boxes the table names. The
+    // close box comes with the system menu.
+    static DWORD windowStyle(const layout::Border& border);
+
     // The control's rectangle in the window's client area, in pixels at dpi.
     static RECT clientRect(const layout::Window& table, const layout::Control& control, int dpi);
 

@@ -19,7 +19,8 @@ namespace tarvolin {
 Form1::Form1(WindowServices& services) : m_services(services)
 {
     const layout::Window& table = layout::form1;
-    create(L"TarvolinForm1", wideText(std::string(table.caption)).c_str(), style, 0);
+    create(L"TarvolinForm1", wideText(std::string(table.caption)).c_str(),
+           ControlSet::windowStyle(table.border), 0);
     m_controls = std::make_unique<ControlSet>(
         handle(), table, [this](const layout::Control& c, int id) { return makeList(c, id); });
     m_lab1 = std::make_unique<PathLabel>(handle(), (*m_controls)["Lab1"]);

@@ -29,10 +29,6 @@ class WindowServices;
 class Form1 : public Window<Form1>, public MainWindowView
 {
 public:
-    // A sizable border, the system menu, a minimize box; no maximize box.
-    static constexpr DWORD style =
-        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
-
     // Creates the window, hidden, with its lists on the process's current
     // folder, and runs its load handler.
     explicit Form1(WindowServices& services);

@@ -42,7 +42,8 @@ void Form2::Release::operator()(IPicture* picture) const
 Form2::Form2() : m_emblem(loadEmblem())
 {
     const layout::Window& table = layout::form2;
-    create(L"TarvolinForm2", wideText(std::string(table.caption)).c_str(), style, 0);
+    create(L"TarvolinForm2", wideText(std::string(table.caption)).c_str(),
+           ControlSet::windowStyle(table.border), 0);
     m_controls = std::make_unique<ControlSet>(handle(), table);
     m_controls->layOut(DpiFunctions::forWindow(handle()));
     m_controls->placeWindow();

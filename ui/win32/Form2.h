@@ -16,8 +16,6 @@ namespace tarvolin {
 class Form2 : public Window<Form2>
 {
 public:
-    static constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-
     // Creates the window from its layout, hidden; WindowServices::showWindow
     // shows it.
     Form2();

@@ -119,18 +119,16 @@ TEST(ControlSetTest, WindowsLayOutAtTheScreensResolutionWhereNewerFunctionsAreMi
         HWND window;
         const ControlSet& controls;
         const layout::Window& table;
-        DWORD style;
     };
-    for (const Shown& shown :
-         {Shown{form1.handle(), form1.controls(), layout::form1, form1.style},
-          Shown{form2.handle(), form2.controls(), layout::form2, form2.style}}) {
+    for (const Shown& shown : {Shown{form1.handle(), form1.controls(), layout::form1},
+                               Shown{form2.handle(), form2.controls(), layout::form2}}) {
         SCOPED_TRACE(std::string(shown.table.name));
         EXPECT_GE(shown.controls.layoutDpi(), dpi);
         expectPlacedAtLayoutDpi(shown.controls, shown.table);
         const int fit = shown.controls.layoutDpi();
         RECT client = {0, 0, ControlSet::scaled(layout::toPixels(shown.table.client).width, fit),
                        ControlSet::scaled(layout::toPixels(shown.table.client).height, fit)};
-        AdjustWindowRectEx(&client, shown.style, FALSE, 0);
+        AdjustWindowRectEx(&client, ControlSet::windowStyle(shown.table.border), FALSE, 0);
         RECT window;
         GetWindowRect(shown.window, &window);
         EXPECT_EQ(window.right - window.left, client.right - client.left);
