@@ -2,7 +2,7 @@
 // this suite with QT_SCALE_FACTOR=1.5): every caption and every field's line
 // of text fits its control, and the layout keeps its proportions.
 
-#include "tests/support/QtPrinters.h"
+#include "tests/support/qt/QtPrinters.h"
 #include "tests/support/qt/RecordingWindowServices.h"
 #include "ui/Layout.h"
 #include "ui/qt/Form1.h"

@@ -1,6 +1,6 @@
-#include "tests/support/FormDriver.h"
-#include "tests/support/QtPrinters.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/qt/FormDriver.h"
+#include "tests/support/qt/QtPrinters.h"
 #include "tests/support/qt/RecordingWindowServices.h"
 
 #include <QAbstractItemView>

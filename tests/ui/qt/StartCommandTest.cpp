@@ -1,9 +1,9 @@
-#include "tests/support/FormDriver.h"
 #include "tests/support/Notices.h"
-#include "tests/support/QtInput.h"
-#include "tests/support/QtPrinters.h"
 #include "tests/support/ScriptRunner.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/qt/FormDriver.h"
+#include "tests/support/qt/QtInput.h"
+#include "tests/support/qt/QtPrinters.h"
 #include "tests/support/qt/RecordingWindowServices.h"
 
 #include <QDir>

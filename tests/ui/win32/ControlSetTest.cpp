@@ -2,9 +2,9 @@
 // pixels at 96 dots per inch, then scaled; the message font at that size.
 
 #include "ui/win32/ControlSet.h"
-#include "tests/support/Win32TestWindow.h"
-#include "tests/support/Win32Windows.h"
 #include "tests/support/win32/RecordingWindowServices.h"
+#include "tests/support/win32/Win32TestWindow.h"
+#include "tests/support/win32/Win32Windows.h"
 #include "ui/win32/ChineseFont.h"
 #include "ui/win32/Form1.h"
 #include "ui/win32/Form2.h"

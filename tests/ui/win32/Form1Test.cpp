@@ -7,9 +7,9 @@
 #include "platform/windows/WideText.h"
 #include "tests/support/LongTree.h"
 #include "tests/support/TestFiles.h"
-#include "tests/support/Win32TestWindow.h"
-#include "tests/support/Win32Windows.h"
 #include "tests/support/win32/RecordingWindowServices.h"
+#include "tests/support/win32/Win32TestWindow.h"
+#include "tests/support/win32/Win32Windows.h"
 #include "ui/win32/Form2.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // its transparent pixels showing the window. Runs under Wine.
 
 #include "ui/win32/Form2.h"
-#include "tests/support/Win32TestWindow.h"
-#include "tests/support/Win32Windows.h"
+#include "tests/support/win32/Win32TestWindow.h"
+#include "tests/support/win32/Win32Windows.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // PRC), the manifest, the icon and the emblem.
 
 #include "Version.h"
-#include "tests/support/Win32Windows.h"
+#include "tests/support/win32/Win32Windows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "ui/qt/controls/DriveListBox.h"
-#include "tests/support/QtPrinters.h"
+#include "tests/support/qt/QtPrinters.h"
 
 #include <QAbstractItemView>
 #include <QSignalSpy>

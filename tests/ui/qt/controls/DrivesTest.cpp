@@ -1,6 +1,6 @@
 #include "ui/qt/controls/Drives.h"
-#include "tests/support/QtPrinters.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/qt/QtPrinters.h"
 
 #include <QDir>
 

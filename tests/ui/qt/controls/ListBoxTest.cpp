@@ -1,5 +1,5 @@
 #include "ui/qt/controls/ListBox.h"
-#include "tests/support/QtPrinters.h"
+#include "tests/support/qt/QtPrinters.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

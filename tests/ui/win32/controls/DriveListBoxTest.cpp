@@ -3,7 +3,7 @@
 
 #include "ui/win32/controls/DriveListBox.h"
 #include "tests/support/TestFiles.h"
-#include "tests/support/Win32TestWindow.h"
+#include "tests/support/win32/Win32TestWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the message loop.
 
 #include "ui/win32/services/Win32WindowServices.h"
-#include "tests/support/Win32TestWindow.h"
+#include "tests/support/win32/Win32TestWindow.h"
 
 #include <gtest/gtest.h>
 
